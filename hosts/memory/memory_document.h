@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "word/document.h"
+
+namespace quillora::memory {
+
+class CommentData;
+class MemoryWindow;
+class Story;
+
+// A document of the in-memory Word: a main text of paragraphs, its comments in document order,
+// and one window.
+class MemoryDocument final : public word::Document,
+                             public std::enable_shared_from_this<MemoryDocument> {
+ public:
+  // Each paragraph gets its paragraph mark; a paragraph holding "\r" becomes several.
+  static std::shared_ptr<MemoryDocument> Create(const std::vector<std::string>& paragraphs,
+                                                bool perReviewerViews = true);
+  ~MemoryDocument() override;
+
+  std::shared_ptr<word::Comments> GetComments() const override;
+  std::shared_ptr<word::Window> GetActiveWindow() const override;
+  std::shared_ptr<word::Range> Range() const override;
+  std::shared_ptr<word::Range> Range(std::int32_t start, std::int32_t end) const override;
+
+  // Host side.
+  const std::shared_ptr<Story>& MainStory() const { return main_; }
+  std::string MainText() const;
+  std::shared_ptr<MemoryWindow> Window() const { return window_; }
+  const std::vector<std::shared_ptr<CommentData>>& CommentList() const { return comments_; }
+  std::shared_ptr<CommentData> AddComment(std::int32_t start, std::int32_t end,
+                                          const std::string& text);
+  void RemoveComment(const CommentData& comment);
+  // A closed document fails every operation, as Word's objects do once the document is gone.
+  void Close();
+  void CheckOpen() const;
+  std::size_t MemoryUsed() const;
+
+ private:
+  explicit MemoryDocument(std::u16string text);
+  void CheckSpan(std::int32_t start, std::int32_t end) const;
+
+  std::shared_ptr<Story> main_;
+  std::vector<std::shared_ptr<CommentData>> comments_;
+  std::shared_ptr<MemoryWindow> window_;
+  bool closed_ = false;
+};
+
+}  // namespace quillora::memory

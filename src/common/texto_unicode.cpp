@@ -1,0 +1,110 @@
+#include "common/texto_unicode.h"
+
+#include <unicode/uchar.h>
+#include <unicode/ustring.h>
+#include <unicode/utf8.h>
+
+#include <stdexcept>
+
+namespace quillora::texto {
+
+namespace {
+
+constexpr UChar32 kSustituto = 0xFFFD;
+
+void Comprobar(UErrorCode estado) {
+  if (U_FAILURE(estado)) {
+    throw std::runtime_error(std::string("Error de conversión de texto Unicode: ") +
+                             u_errorName(estado));
+  }
+}
+
+}  // namespace
+
+std::u16string Utf8AUtf16(std::string_view utf8) {
+  // A UTF-8 byte never yields more than one UTF-16 unit.
+  std::u16string resultado(utf8.size(), u'\0');
+  int32_t longitud = 0;
+  UErrorCode estado = U_ZERO_ERROR;
+  u_strFromUTF8WithSub(resultado.data(), static_cast<int32_t>(resultado.size()), &longitud,
+                       utf8.data(), static_cast<int32_t>(utf8.size()), kSustituto, nullptr,
+                       &estado);
+  if (estado == U_STRING_NOT_TERMINATED_WARNING) estado = U_ZERO_ERROR;
+  Comprobar(estado);
+  resultado.resize(static_cast<size_t>(longitud));
+  return resultado;
+}
+
+std::string Utf16AUtf8(std::u16string_view utf16) {
+  // A UTF-16 unit never yields more than three UTF-8 bytes.
+  std::string resultado(utf16.size() * 3, '\0');
+  int32_t longitud = 0;
+  UErrorCode estado = U_ZERO_ERROR;
+  u_strToUTF8WithSub(resultado.data(), static_cast<int32_t>(resultado.size()), &longitud,
+                     utf16.data(), static_cast<int32_t>(utf16.size()), kSustituto, nullptr,
+                     &estado);
+  if (estado == U_STRING_NOT_TERMINATED_WARNING) estado = U_ZERO_ERROR;
+  Comprobar(estado);
+  resultado.resize(static_cast<size_t>(longitud));
+  return resultado;
+}
+
+std::string Mayusculas(std::string_view utf8) {
+  std::string resultado;
+  resultado.reserve(utf8.size());
+  const auto* bytes = reinterpret_cast<const uint8_t*>(utf8.data());
+  const auto longitud = static_cast<int32_t>(utf8.size());
+  int32_t i = 0;
+  while (i < longitud) {
+    if (bytes[i] < 0x80) {  // ASCII: the common case, without ICU
+      const char c = static_cast<char>(bytes[i++]);
+      resultado.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+      continue;
+    }
+    UChar32 c = 0;
+    U8_NEXT(bytes, i, longitud, c);
+    if (c < 0) c = kSustituto;
+    const UChar32 mayuscula = u_toupper(c);
+    char codificado[U8_MAX_LENGTH];
+    int32_t n = 0;
+    U8_APPEND_UNSAFE(codificado, n, mayuscula);
+    resultado.append(codificado, static_cast<size_t>(n));
+  }
+  return resultado;
+}
+
+std::string_view SinBlancosExteriores(std::string_view utf8) {
+  const auto primero = utf8.find_first_not_of(' ');
+  if (primero == std::string_view::npos) return {};
+  const auto ultimo = utf8.find_last_not_of(' ');
+  return utf8.substr(primero, ultimo - primero + 1);
+}
+
+ClaseCaracter Clasificar(char32_t c) {
+  switch (c) {
+    case U' ':
+    case U'\u00A0':
+      return ClaseCaracter::Blanco;
+    case U'\r':
+    case U'\n':
+    case U'\v':
+    case U'\f':
+      return ClaseCaracter::FinParrafo;
+    case U'\u00AD':  // optional hyphen
+    case U'\u200C':  // zero-width non-joiner
+    case U'\u200D':  // zero-width joiner
+      return ClaseCaracter::Palabra;
+    default:
+      break;
+  }
+  if (c < 0x80) {
+    const bool alfanumerico =
+        (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9');
+    return alfanumerico ? ClaseCaracter::Palabra : ClaseCaracter::Puntuacion;
+  }
+  const auto mascara = U_GET_GC_MASK(static_cast<UChar32>(c));
+  return (mascara & (U_GC_L_MASK | U_GC_M_MASK | U_GC_N_MASK)) != 0 ? ClaseCaracter::Palabra
+                                                                     : ClaseCaracter::Puntuacion;
+}
+
+}  // namespace quillora::texto

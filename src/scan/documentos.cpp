@@ -1,0 +1,61 @@
+#include "scan/documentos.h"
+
+#include "common/tag_variant.h"
+#include "dictionary/clave_texto.h"
+#include "dictionary/gestion_bd.h"
+#include "word/document.h"
+
+namespace quillora {
+
+std::int32_t Documentos::Add(const std::shared_ptr<word::Document>& documento) {
+  const auto clave = IdDocumentoStr(documento);
+  if (!lista_.Add(clave, documento)) {
+    throw ErrorColeccion("El documento " + clave + " ya está en la colección");
+  }
+  return IdDocumento(documento);
+}
+
+std::shared_ptr<word::Document> Documentos::Item(std::int32_t indice) const {
+  return lista_.Item(indice);
+}
+
+std::shared_ptr<word::Document> Documentos::ItemByText(std::string_view idDocumento) const {
+  return lista_.ItemByKey(ClaveTexto(idDocumento));
+}
+
+std::int32_t Documentos::Count() const { return lista_.Count(); }
+
+std::int32_t Documentos::IdDocumento(const std::shared_ptr<word::Document>& documento) const {
+  return tag_variant::IdObjeto(documento);
+}
+
+std::string Documentos::IdDocumentoStr(const std::shared_ptr<word::Document>& documento) const {
+  return "D" + std::to_string(IdDocumento(documento));
+}
+
+void Documentos::Remove(const std::shared_ptr<word::Document>& documento) {
+  lista_.RemoveByKey(IdDocumentoStr(documento), OlvidarRegistros{*this});
+}
+
+bool Documentos::Contains(const std::shared_ptr<word::Document>& documento) const {
+  try {
+    return lista_.ItemByKey(IdDocumentoStr(documento)) != nullptr;
+  } catch (const std::exception&) {
+    return false;  // a document that cannot be identified is not known
+  }
+}
+
+void Documentos::Clear() { lista_.Clear(OlvidarRegistros{*this}); }
+
+std::vector<std::shared_ptr<word::Document>> Documentos::NewEnum() const {
+  return lista_.NewEnum();
+}
+
+void Documentos::OlvidarRegistros::operator()(
+    const std::shared_ptr<word::Document>& documento) const {
+  if (auto gestion = documentos.gestion_.lock()) {
+    gestion->DescargarDocumento(documentos.IdDocumentoStr(documento));
+  }
+}
+
+}  // namespace quillora
