@@ -25,7 +25,7 @@ class MemoryCommandBarControls final
   // None when the control is not in this collection.
   std::shared_ptr<MemoryCommandBarControl> Buscar(const word::CommandBarControl* control) const;
   void Quitar(MemoryCommandBarControl& control);
-  // Moves the control to a position from 1; std::out_of_range past the last one.
+  // Moves one of its controls to a position from 1; std::out_of_range past the last one.
   void Mover(const word::CommandBarControl* control, std::int32_t posicion);
   // Drops the temporary controls and ends the connections of the others.
   void Reiniciar();

@@ -1,8 +1,9 @@
 #include "memory_command_bars.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string>
 #include <string_view>
-#include <utility>
 
 #include "word/host_error.h"
 
@@ -23,7 +24,8 @@ bool MismoNombre(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-MemoryCommandBars::MemoryCommandBars(std::vector<std::string> barrasIntegradas, bool conImagenes)
+MemoryCommandBars::MemoryCommandBars(const std::vector<std::string>& barrasIntegradas,
+                                     bool conImagenes)
     : conImagenes_(conImagenes), barras_(std::make_shared<MemoryCommandBar::Lista>()) {
   for (const auto& nombre : barrasIntegradas) {
     Agregar(nombre, kBarPopup, true, false);
@@ -57,6 +59,7 @@ std::shared_ptr<word::CommandBar> MemoryCommandBars::Add(const std::string& nomb
   return Agregar(nombre, position, false, temporary);
 }
 
+// NOLINTNEXTLINE(performance-unnecessary-value-param): a handler may reset the caller's pointer.
 bool MemoryCommandBars::Pulsar(std::shared_ptr<word::CommandBarControl> control) {
   const auto pulsado = ColeccionDe(control.get()).Buscar(control.get());
   if (!pulsado->GetVisible()) {

@@ -14,7 +14,7 @@ namespace quillora::memory {
 // without button pictures. Bars and controls handed out die with this object.
 class MemoryCommandBars final : public word::CommandBars {
  public:
-  MemoryCommandBars(std::vector<std::string> barrasIntegradas, bool conImagenes);
+  MemoryCommandBars(const std::vector<std::string>& barrasIntegradas, bool conImagenes);
   ~MemoryCommandBars() override;
   MemoryCommandBars(const MemoryCommandBars&) = delete;
   MemoryCommandBars& operator=(const MemoryCommandBars&) = delete;
@@ -27,7 +27,8 @@ class MemoryCommandBars final : public word::CommandBars {
 
   // Host side: what the user does. Deleting a custom bar or a control is the interfaces' Delete.
   // The user clicks a visible control: its handlers run, then those of every other control with
-  // the same non-empty tag, all given the clicked control. Answers CancelDefault.
+  // the same non-empty tag, all given the clicked control. Answers CancelDefault. The control is
+  // taken by value so that it outlives a handler that resets the caller's pointer.
   bool Pulsar(std::shared_ptr<word::CommandBarControl> control);
   // The user drags the control to another position, from 1, of its bar.
   void Mover(const std::shared_ptr<word::CommandBarControl>& control, std::int32_t posicion);

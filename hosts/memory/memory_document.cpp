@@ -15,10 +15,10 @@ std::shared_ptr<MemoryDocument> MemoryDocument::Create(const std::vector<std::st
                                                        bool perReviewerViews) {
   std::u16string text;
   for (const auto& paragraph : paragraphs) {
-    text += texto::Utf8AUtf16(paragraph);
-    text += u'\r';
+    text.append(texto::Utf8AUtf16(paragraph));
+    text.push_back(u'\r');
   }
-  if (text.empty()) text = u"\r";  // Word's empty document still holds its final paragraph mark
+  if (text.empty()) text.push_back(u'\r');  // an empty document still holds its final mark
   auto document = std::shared_ptr<MemoryDocument>(new MemoryDocument(std::move(text)));
   document->window_ = std::make_shared<MemoryWindow>(document, perReviewerViews);
   return document;

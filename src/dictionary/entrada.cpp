@@ -8,10 +8,16 @@
 
 namespace quillora {
 
+// The key is ClaveTexto of the text, made from the upper text instead of upper-casing twice.
 Entrada::Entrada(PermisoCreacion /*permiso*/, std::string entrada)
     : entrada_(std::move(entrada)),
       mayusculas_(texto::Mayusculas(entrada_)),
       clave_(texto::SinBlancosExteriores(mayusculas_)) {}
+
+Entrada::~Entrada() {
+  sustitutos_->Clear();
+  documentos_->Clear();
+}
 
 void Entrada::SetEtimologia(std::string etimologia) { etimologia_ = std::move(etimologia); }
 
@@ -36,9 +42,9 @@ void Entrada::CambiarClase(std::shared_ptr<C> nueva) {
   if (enlace) {
     // Held here: the list drops the entry's link, which may be the last reference to the class.
     const std::shared_ptr<C> anterior = enlace;
-    anterior->GetEntradas().Remove(shared_from_this());
+    anterior->GetEntradas()->Remove(shared_from_this());
   }
-  if (nueva) nueva->GetEntradas().Add(shared_from_this());
+  if (nueva) nueva->GetEntradas()->Add(shared_from_this());
   enlace = std::move(nueva);
 }
 

@@ -13,8 +13,6 @@ namespace quillora {
 
 class Morfologia;
 class Sexismo;
-template <typename C>
-class ListaEntradasClase;
 
 // One dictionary entry: a word, or several words separated by single blanks. Made by
 // Entradas::Add, which sets the text once. Entry and class refer to each other: setting a class
@@ -24,7 +22,8 @@ class Entrada : public std::enable_shared_from_this<Entrada> {
   Entrada(PermisoCreacion /*permiso*/, std::string entrada);
   Entrada(const Entrada&) = delete;
   Entrada& operator=(const Entrada&) = delete;
-  ~Entrada() = default;
+  // Whoever still holds the entry's alternatives or records finds them empty.
+  ~Entrada();
 
   std::int32_t GetId() const { return id_; }
   void SetId(std::int32_t id) { id_ = id; }
@@ -35,10 +34,8 @@ class Entrada : public std::enable_shared_from_this<Entrada> {
   void SetMorfologia(std::shared_ptr<Morfologia> morfologia);
   std::shared_ptr<Sexismo> GetSexismo() const;
   void SetSexismo(std::shared_ptr<Sexismo> sexismo);
-  Sustitutos& GetSustitutos() { return sustitutos_; }
-  const Sustitutos& GetSustitutos() const { return sustitutos_; }
-  EntradasDocumentos& GetDocumentos() { return documentos_; }
-  const EntradasDocumentos& GetDocumentos() const { return documentos_; }
+  const std::shared_ptr<Sustitutos>& GetSustitutos() const { return sustitutos_; }
+  const std::shared_ptr<EntradasDocumentos>& GetDocumentos() const { return documentos_; }
 
  private:
   friend class Entradas;
@@ -70,8 +67,8 @@ class Entrada : public std::enable_shared_from_this<Entrada> {
   std::string clave_;
   std::string etimologia_;
   std::tuple<std::shared_ptr<Morfologia>, std::shared_ptr<Sexismo>> clases_;
-  Sustitutos sustitutos_;
-  EntradasDocumentos documentos_;
+  std::shared_ptr<Sustitutos> sustitutos_ = std::make_shared<Sustitutos>();
+  std::shared_ptr<EntradasDocumentos> documentos_ = std::make_shared<EntradasDocumentos>();
 };
 
 }  // namespace quillora

@@ -103,9 +103,14 @@ TEST_F(BuscadorTest, FollowsAnAttemptWordByWord) {
   EXPECT_EQ(buscador.GetRangoFinal(), hombre);
   EXPECT_EQ(buscador.GetUltimaEntradaValida()->GetEntrada(), "hombre");
 
-  // Without Limpiar, a word that starts a new attempt drops the old result.
-  buscador.ProcesarPalabra(hombre, documentos);
+  // Without Limpiar the attempt goes on from its words; a word that continues it drops the old
+  // result even when the longer entry is skipped.
+  auto negocios = Documento("negocios");
+  Omitir("hombre de negocios", negocios);
+  buscador.ProcesarPalabra(Palabra(*negocios, 1), documentos);
   EXPECT_EQ(buscador.GetEstado(), Buscador::kEnCurso);
+  EXPECT_EQ(buscador.GetUltimaEntradaValida(), nullptr);
+  EXPECT_EQ(buscador.GetRangoInicial(), hombre);
   buscador.Limpiar();
   EXPECT_EQ(buscador.GetEstado(), Buscador::kInactivo);
   EXPECT_EQ(buscador.GetRangoInicial(), nullptr);
