@@ -24,21 +24,21 @@ using quillora::GestionBD;
 using quillora::memory::MemoryDocument;
 
 const std::vector<std::string> kTerminos = {
-    "hombre",         "hombres",    "el hombre",   "hombre de negocios", "los derechos del hombre",
-    "niños",          "los niños",  "alumnos",     "los alumnos",        "ciudadanos",
-    "trabajadores",   "profesores", "señorita",    "sexo débil",         "mujer pública",
-    "padres",         "directores", "funcionarios"};
+    "hombre",       "hombres",    "el hombre",   "hombre de negocios", "los derechos del hombre",
+    "niños",        "los niños",  "alumnos",     "los alumnos",        "ciudadanos",
+    "trabajadores", "profesores", "señorita",    "sexo débil",         "mujer pública",
+    "padres",       "directores", "funcionarios"};
 
 const std::vector<std::string> kComunes = {
-    "el",   "la",     "de",     "que",   "y",      "a",     "en",      "un",     "ser",
-    "se",   "no",     "haber",  "por",   "con",    "su",    "para",    "como",   "estar",
-    "tener", "le",    "lo",     "todo",  "pero",   "más",   "hacer",   "o",      "poder",
-    "decir", "este",  "ir",     "otro",  "ese",    "si",    "me",      "ya",     "ver",
-    "porque", "dar",  "cuando", "muy",   "sin",    "vez",   "mucho",   "saber",  "qué",
-    "sobre", "mi",    "alguno", "mismo", "también", "hasta", "año",    "dos",    "querer",
-    "entre", "así",   "primero", "desde", "grande", "eso",  "ni",      "nos",    "llegar",
-    "pasar", "tiempo", "ella",  "sí",    "día",    "uno",   "bien",    "poco",   "deber",
-    "entonces", "poner", "cosa", "tanto", "hombre", "parecer", "nuestro", "tan",  "donde"};
+    "el",       "la",     "de",      "que",   "y",       "a",       "en",      "un",    "ser",
+    "se",       "no",     "haber",   "por",   "con",     "su",      "para",    "como",  "estar",
+    "tener",    "le",     "lo",      "todo",  "pero",    "más",     "hacer",   "o",     "poder",
+    "decir",    "este",   "ir",      "otro",  "ese",     "si",      "me",      "ya",    "ver",
+    "porque",   "dar",    "cuando",  "muy",   "sin",     "vez",     "mucho",   "saber", "qué",
+    "sobre",    "mi",     "alguno",  "mismo", "también", "hasta",   "año",     "dos",   "querer",
+    "entre",    "así",    "primero", "desde", "grande",  "eso",     "ni",      "nos",   "llegar",
+    "pasar",    "tiempo", "ella",    "sí",    "día",     "uno",     "bien",    "poco",  "deber",
+    "entonces", "poner",  "cosa",    "tanto", "hombre",  "parecer", "nuestro", "tan",   "donde"};
 
 std::string Sintetico(std::mt19937& azar) {
   static const std::string letras = "abcdefghijklmnopqrstuvwxyzáéíóúñ";

@@ -104,7 +104,7 @@ ClaseCaracter Clasificar(char32_t c) {
   }
   const auto mascara = U_GET_GC_MASK(static_cast<UChar32>(c));
   return (mascara & (U_GC_L_MASK | U_GC_M_MASK | U_GC_N_MASK)) != 0 ? ClaseCaracter::Palabra
-                                                                     : ClaseCaracter::Puntuacion;
+                                                                    : ClaseCaracter::Puntuacion;
 }
 
 }  // namespace quillora::texto

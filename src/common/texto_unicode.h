@@ -19,10 +19,10 @@ std::string_view SinBlancosExteriores(std::string_view utf8);
 
 // How the word units of a document treat a character.
 enum class ClaseCaracter {
-  Palabra,       // letters, digits, marks, joiners and the optional hyphen
-  Blanco,        // the blank and the no-break space: trailing blanks of a word
-  FinParrafo,    // paragraph mark, line and page breaks: a unit alone
-  Puntuacion,    // anything else: one character per unit
+  Palabra,     // letters, digits, marks, joiners and the optional hyphen
+  Blanco,      // the blank and the no-break space: trailing blanks of a word
+  FinParrafo,  // paragraph mark, line and page breaks: a unit alone
+  Puntuacion,  // anything else: one character per unit
 };
 ClaseCaracter Clasificar(char32_t c);
 

@@ -66,8 +66,8 @@ class CommandBarControls {
 class CommandBarControl {
  public:
   // Click(Ctrl, CancelDefault).
-  using ClickHandler = std::function<void(const std::shared_ptr<CommandBarControl>& ctrl,
-                                          bool& cancelDefault)>;
+  using ClickHandler =
+      std::function<void(const std::shared_ptr<CommandBarControl>& ctrl, bool& cancelDefault)>;
 
   virtual ~CommandBarControl() = default;
   virtual bool GetBeginGroup() const = 0;

@@ -13,7 +13,10 @@ TEST(TextoUnicode, ConvierteEntreUtf8YUtf16SinPerderNada) {
   EXPECT_EQ(Utf16AUtf8(utf16), texto);
   EXPECT_EQ(Utf8AUtf16(""), u"");
   // Broken input never throws; the bad byte becomes the replacement character.
-  EXPECT_EQ(Utf16AUtf8(Utf8AUtf16("a\xFF" "b")), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(Utf16AUtf8(Utf8AUtf16("a\xFF"
+                                  "b")),
+            "a\xEF\xBF\xBD"
+            "b");
   EXPECT_EQ(Utf16AUtf8(std::u16string{u'x', static_cast<char16_t>(0xD800)}), "x\xEF\xBF\xBD");
 }
 
@@ -33,7 +36,10 @@ TEST(TextoUnicode, SoloQuitaLosBlancosNormalesDeLosExtremos) {
   EXPECT_EQ(SinBlancosExteriores(""), "");
   EXPECT_EQ(SinBlancosExteriores("\tcasa\t"), "\tcasa\t");
   EXPECT_EQ(SinBlancosExteriores(" la  casa "), "la  casa");
-  EXPECT_EQ(SinBlancosExteriores("\xC2\xA0" "casa"), "\xC2\xA0" "casa");
+  EXPECT_EQ(SinBlancosExteriores("\xC2\xA0"
+                                 "casa"),
+            "\xC2\xA0"
+            "casa");
 }
 
 TEST(TextoUnicode, ClasificaLosCaracteresComoLasPalabrasDeWord) {

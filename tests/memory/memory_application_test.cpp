@@ -91,7 +91,7 @@ TEST(MemoryApplication, RightClickSelectsAndShowsTheSelectionsComments) {
   word->Advise(registro);
   auto documento = word->OpenDocument({"los niños juegan"});
   documento->GetComments()->Add(*documento->Range(4, 9), "la infancia");
-  EXPECT_TRUE(word->RightClick(documento, 6, 6));   // inside the mark
+  EXPECT_TRUE(word->RightClick(documento, 6, 6));    // inside the mark
   EXPECT_TRUE(word->RightClick(documento, 11, 13));  // outside it
   EXPECT_EQ(registro->eventos, (V{"open", "activate", "right-click:1", "right-click:0"}));
   EXPECT_EQ(documento->GetActiveWindow()->GetSelection()->GetStart(), 11);

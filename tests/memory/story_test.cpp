@@ -14,9 +14,9 @@ std::vector<std::string> Unidades(const std::string& texto) {
   std::vector<std::string> unidades;
   for (std::int32_t i = 0; i < story.UnitCount(); ++i) {
     const auto inicio = story.UnitStart(i);
-    unidades.push_back(texto::Utf16AUtf8(std::u16string_view(story.Text())
-                                             .substr(static_cast<size_t>(inicio),
-                                                     static_cast<size_t>(story.UnitEnd(i) - inicio))));
+    unidades.push_back(texto::Utf16AUtf8(
+        std::u16string_view(story.Text())
+            .substr(static_cast<size_t>(inicio), static_cast<size_t>(story.UnitEnd(i) - inicio))));
   }
   return unidades;
 }
@@ -32,9 +32,11 @@ TEST(Story, PartsTheTextIntoWordUnitsAsWordDoes) {
   EXPECT_EQ(Unidades("niños/as y alumno-a\\os\r"),
             (V{"niños", "/", "as ", "y ", "alumno", "-", "a", "\\", "os", "\r"}));
   // A no-break space separates words like a blank; an optional hyphen does not split a word.
-  EXPECT_EQ(Unidades("los\u00A0trabaja\u00ADdores\r"), (V{"los\u00A0", "trabaja\u00ADdores", "\r"}));
+  EXPECT_EQ(Unidades("los\u00A0trabaja\u00ADdores\r"),
+            (V{"los\u00A0", "trabaja\u00ADdores", "\r"}));
   // Astral characters are one unit of two code units; a tab is a unit of its own.
-  EXPECT_EQ(Unidades("a\xF0\x9F\x98\x80 b\tc\r"), (V{"a", "\xF0\x9F\x98\x80 ", "b", "\t", "c", "\r"}));
+  EXPECT_EQ(Unidades("a\xF0\x9F\x98\x80 b\tc\r"),
+            (V{"a", "\xF0\x9F\x98\x80 ", "b", "\t", "c", "\r"}));
   EXPECT_EQ(Unidades(""), V{});
 }
 
@@ -76,9 +78,7 @@ TEST(Story, LiveSpansFollowEdits) {
   EXPECT_EQ(std::pair(empiezaEnInsercion.start, empiezaEnInsercion.end), std::pair(4, 4));
   EXPECT_EQ(std::pair(acabaEnInsercion.start, acabaEnInsercion.end), std::pair(2, 4));
 
-  {
-    LiveSpan breve(story, 0, 1);
-  }  // a span that has gone is no longer moved
+  { LiveSpan breve(story, 0, 1); }  // a span that has gone is no longer moved
   story.Replace(0, 7, u"");
   EXPECT_EQ(std::pair(contiene.start, contiene.end), std::pair(0, 0));
   EXPECT_EQ(story.Text(), u"\r");

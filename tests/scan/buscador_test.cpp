@@ -130,7 +130,7 @@ TEST_F(BuscadorTest, ASkippedEntryNeverReplacesAShorterValidOne) {
 
   auto otro = Documento("los derechos del hombre y el hombre de negocios");
   Omitir("derechos del hombre", otro);
-    // The attempt falls back to *derechos*; *hombre* is valid again in this document.
+  // The attempt falls back to *derechos*; *hombre* is valid again in this document.
   EXPECT_EQ(Coincidencias(*otro), (V{"derechos@4", "hombre@17", "hombre de negocios@29"}));
 }
 
@@ -139,9 +139,8 @@ TEST_F(BuscadorTest, MatchesWholeWordsIgnoringCaseButNotAccents) {
   auto documento = Documento(
       "Hombre De Negocios, camion CAMIÓN niños/as niños / as los  dos a,b \t trabaja\u00ADdores "
       "los\u00A0trabajadores");
-  EXPECT_EQ(Coincidencias(*documento),
-            (V{"hombre de negocios@0", "camión@27", "niños@34", "niños@43", "trabajadores@69",
-               "trabajadores@87"}));
+  EXPECT_EQ(Coincidencias(*documento), (V{"hombre de negocios@0", "camión@27", "niños@34",
+                                          "niños@43", "trabajadores@69", "trabajadores@87"}));
 }
 
 TEST_F(BuscadorTest, BlankWordsAndPunctuation) {
