@@ -64,13 +64,33 @@ std::string Mayusculas(std::string_view utf8) {
     UChar32 c = 0;
     U8_NEXT(bytes, i, longitud, c);
     if (c < 0) c = kSustituto;
-    const UChar32 mayuscula = u_toupper(c);
-    char codificado[U8_MAX_LENGTH];
-    int32_t n = 0;
-    U8_APPEND_UNSAFE(codificado, n, mayuscula);
-    resultado.append(codificado, static_cast<size_t>(n));
+    AnadirUtf8(resultado, static_cast<char32_t>(u_toupper(c)));
   }
   return resultado;
+}
+
+char32_t Mayuscula(char32_t c) { return static_cast<char32_t>(u_toupper(static_cast<UChar32>(c))); }
+
+char32_t Minuscula(char32_t c) { return static_cast<char32_t>(u_tolower(static_cast<UChar32>(c))); }
+
+std::u32string CodePoints(std::string_view utf8) {
+  std::u32string resultado;
+  resultado.reserve(utf8.size());
+  const auto* bytes = reinterpret_cast<const uint8_t*>(utf8.data());
+  const auto longitud = static_cast<int32_t>(utf8.size());
+  for (int32_t i = 0; i < longitud;) {
+    UChar32 c = 0;
+    U8_NEXT(bytes, i, longitud, c);
+    resultado.push_back(static_cast<char32_t>(c < 0 ? kSustituto : c));
+  }
+  return resultado;
+}
+
+void AnadirUtf8(std::string& destino, char32_t c) {
+  char codificado[U8_MAX_LENGTH];
+  int32_t n = 0;
+  U8_APPEND_UNSAFE(codificado, n, static_cast<UChar32>(c));
+  destino.append(codificado, static_cast<size_t>(n));
 }
 
 std::string_view SinBlancosExteriores(std::string_view utf8) {

@@ -14,6 +14,15 @@ std::string Utf16AUtf8(std::u16string_view utf16);
 // (á → Á, ñ → Ñ; ß stays ß).
 std::string Mayusculas(std::string_view utf8);
 
+// The letter in the other case, or the character itself when it has none (simple mapping).
+char32_t Mayuscula(char32_t c);
+char32_t Minuscula(char32_t c);
+
+// The code points of a UTF-8 text; invalid sequences become U+FFFD.
+std::u32string CodePoints(std::string_view utf8);
+// Appends the UTF-8 form of a code point.
+void AnadirUtf8(std::string& destino, char32_t c);
+
 // The text without leading and trailing U+0020 blanks (tabs and other spaces stay).
 std::string_view SinBlancosExteriores(std::string_view utf8);
 
