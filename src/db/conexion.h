@@ -30,6 +30,12 @@ class Conexion {
   // Runs one statement in the callers' dialect; ErrorBD on failure.
   void Execute(const std::string& sql);
 
+  // Statements between BeginTrans and CommitTrans take effect together; RollbackTrans undoes
+  // them. Outside a transaction every statement takes effect at once.
+  void BeginTrans();
+  void CommitTrans();
+  void RollbackTrans();
+
   // The engine, found when the connection opened.
   Motor GetMotor() const;
   // The engine's name and version as the driver reports them.

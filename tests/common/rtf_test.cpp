@@ -1,0 +1,39 @@
+#include "common/rtf.h"
+
+#include <gtest/gtest.h>
+
+namespace quillora::rtf {
+namespace {
+
+TEST(Rtf, WritesTextAsARichTextBoxDoes) {
+  const auto documento = DocumentoDeTexto("Niñas {y} niños\\ “todos” €\nsegunda línea \xF0\x9F\x98\x80");
+  EXPECT_TRUE(documento.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082{\\fonttbl"));
+  EXPECT_NE(documento.find("\\viewkind4\\uc1\\pard\\f0\\fs20 Ni\\'f1as \\{y\\} ni\\'f1os\\\\ "
+                           "\\'93todos\\'94 \\'80\\par\r\nsegunda l\\'ednea \\u-10179?\\u-8704?"),
+            std::string::npos)
+      << documento;
+  EXPECT_TRUE(documento.ends_with("\\par\r\n}\r\n"));
+}
+
+TEST(Rtf, ReadsBackTheTextItWrote) {
+  for (const std::string texto :
+       {"", "texto llano", "Acentos: áéíóú ÁÉÍÓÚ ü Ü ñ Ñ ¿¡ ç à «»", "Llaves {} y \\barras\\",
+        "Dos\nlíneas", "Fuera de 1252: \u0107 \u4E2D \xF0\x9F\x98\x80", "— … ‘’ “” • ™ Œ"}) {
+    EXPECT_EQ(TextoDeDocumento(DocumentoDeTexto(texto)), texto + "\n") << texto;
+  }
+}
+
+TEST(Rtf, ReadsWhatOtherWritersProduce) {
+  // Colour table, an ignorable destination, bold, a \uc0 run and a control symbol.
+  EXPECT_EQ(TextoDeDocumento("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl ;\\red255\\green0"
+                             "\\blue0;}{\\*\\generator Riched20;}\\pard\\b Hola\\b0  mundo\\~"
+                             "{\\uc0\\u241}\\tab x\\line y}"),
+            "Hola mundo\u00F1\tx\ny");
+  EXPECT_EQ(TextoDeDocumento("no es rtf"), std::nullopt);
+  EXPECT_EQ(TextoDeDocumento("{\\rtf1 sin cerrar"), std::nullopt);
+  EXPECT_EQ(TextoDeDocumento("{\\rtf1 sobra}}"), "sobra");
+  EXPECT_EQ(TextoDeDocumento("{\\rtf1 \\'zz}"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quillora::rtf

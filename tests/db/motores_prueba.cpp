@@ -1,0 +1,94 @@
+#include "db/motores_prueba.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <string>
+
+#include "db/error_bd.h"
+
+namespace quillora::db {
+
+void PrintTo(Motor motor, std::ostream* salida) {
+  *salida << (motor == Motor::PostgreSQL ? "PostgreSQL"
+              : motor == Motor::SQLite   ? "SQLite"
+                                         : "Otro");
+}
+
+namespace prueba {
+namespace {
+
+const char* CadenaPostgresql() { return std::getenv("QUILLORA_PG_CONEXION"); }
+
+std::string Unico() {
+  static std::atomic<int> contador = 0;
+  return std::to_string(::getpid()) + "_" + std::to_string(++contador);
+}
+
+}  // namespace
+
+bool BaseDatosPrueba::Disponible(Motor motor) {
+  return motor != Motor::PostgreSQL || CadenaPostgresql() != nullptr;
+}
+
+BaseDatosPrueba::BaseDatosPrueba(Motor motor)
+    : motor_(motor), conexion_(std::make_shared<Conexion>()) {
+  if (motor == Motor::PostgreSQL) {
+    const std::string base = CadenaPostgresql();
+    esquema_ = "prueba_" + Unico();
+    administra_ = std::make_shared<Conexion>();
+    administra_->Open(base);
+    administra_->Execute("DROP SCHEMA IF EXISTS " + esquema_ + " CASCADE");
+    administra_->Execute("CREATE SCHEMA " + esquema_);
+    // psqlODBC runs ConnSettings on every new connection.
+    cadena_ =
+        base + (base.ends_with(';') ? "" : ";") + "ConnSettings=SET search_path TO " + esquema_;
+  } else {
+    carpeta_ = std::filesystem::temp_directory_path() / ("quillora_prueba_" + Unico());
+    std::filesystem::remove_all(carpeta_);
+    std::filesystem::create_directory(carpeta_);
+    cadena_ = std::string("Driver=") + QUILLORA_SQLITE_ODBC +
+              ";Database=" + (carpeta_ / "prueba.db").string();
+  }
+  conexion_->Open(cadena_);
+}
+
+BaseDatosPrueba::~BaseDatosPrueba() {
+  conexion_->Close();
+  if (motor_ == Motor::PostgreSQL) {
+    try {
+      administra_->Execute("DROP SCHEMA " + esquema_ + " CASCADE");
+    } catch (const ErrorBD& error) {
+      ADD_FAILURE() << error.what();
+    }
+  } else {
+    std::error_code error;
+    std::filesystem::remove_all(carpeta_, error);
+  }
+}
+
+void BaseDatosPrueba::EjecutarDdl(std::string_view sqlite, std::string_view postgresql) {
+  conexion_->Execute(std::string(motor_ == Motor::PostgreSQL ? postgresql : sqlite));
+}
+
+std::string BaseDatosPrueba::ClaveNumerada() const {
+  return motor_ == Motor::PostgreSQL ? "SERIAL PRIMARY KEY" : "INTEGER PRIMARY KEY AUTOINCREMENT";
+}
+
+void PruebaMotores::SetUp() {
+  if (!BaseDatosPrueba::Disponible(GetParam())) {
+    GTEST_SKIP() << "Sin PostgreSQL: ejecute las pruebas con scripts/con-postgres, que pone "
+                    "QUILLORA_PG_CONEXION";
+  }
+  bd_ = std::make_unique<BaseDatosPrueba>(GetParam());
+}
+
+void PruebaMotores::TearDown() { bd_.reset(); }
+
+std::string NombreMotor(const ::testing::TestParamInfo<Motor>& info) {
+  return ::testing::PrintToString(info.param);
+}
+
+}  // namespace prueba
+}  // namespace quillora::db
