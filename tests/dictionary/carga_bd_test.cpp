@@ -1,0 +1,163 @@
+#include "dictionary/carga_bd.h"
+
+#include <gtest/gtest.h>
+
+#include "dictionary/comun.h"
+#include "dictionary/determinantes.h"
+#include "dictionary/entrada.h"
+#include "dictionary/entradas.h"
+#include "dictionary/esquema_bd.h"
+#include "dictionary/gestion_bd.h"
+#include "dictionary/morfologia.h"
+#include "dictionary/morfologia_entrada.h"
+#include "dictionary/morfologias.h"
+#include "dictionary/sexismo.h"
+#include "dictionary/sexismos.h"
+#include "dictionary/sustituto.h"
+#include "dictionary/sustitutos.h"
+#include "origen_quillora_prueba.h"
+
+namespace quillora {
+namespace {
+
+using carga_bd::LecturaSustitutos;
+
+class CargaBdTest : public db::prueba::PruebaMotores {
+ protected:
+  void SetUp() override {
+    PruebaMotores::SetUp();
+    if (IsSkipped()) return;
+    esquema_bd::CrearEsquema(*Bd().GetConexion());
+    origen_ = std::make_unique<prueba::OrigenQuillora>(Bd());
+  }
+  void TearDown() override {
+    comun::Desconectar();
+    origen_.reset();
+    PruebaMotores::TearDown();
+  }
+
+  void Sql(const std::string& sentencia) { Bd().GetConexion()->Execute(sentencia); }
+
+  std::unique_ptr<GestionBD> Cargar(LecturaSustitutos lectura = LecturaSustitutos::EnUnaConsulta) {
+    auto gestion = std::make_unique<GestionBD>();
+    carga_bd::CargarDiccionario(*gestion, servicios, lectura);
+    return gestion;
+  }
+
+  // Everything loaded, written out in order, to compare two loads.
+  static std::string Volcado(const GestionBD& gestion) {
+    std::string volcado;
+    for (const auto& e : gestion.GetEntradas()->NewEnum()) {
+      volcado += e->GetEntrada() + "#" + std::to_string(e->GetId()) + "[" + e->GetEtimologia() +
+                 "](" + (e->GetMorfologia() ? e->GetMorfologia()->GetMorfologia() : "-") + "," +
+                 (e->GetSexismo() ? e->GetSexismo()->GetSexismo() : "-") + "):";
+      for (const auto& s : e->GetSustitutos()->NewEnum()) {
+        volcado += s->GetSustituto() + "#" + std::to_string(s->GetId()) + "/" + s->GetContexto() + ";";
+      }
+      volcado += "\n";
+    }
+    return volcado;
+  }
+
+  prueba::ServiciosGrabados servicios;
+
+ private:
+  std::unique_ptr<prueba::OrigenQuillora> origen_;
+};
+
+TEST_P(CargaBdTest, FollowsEveryLoadingRule) {
+  Sql("INSERT INTO Morfologia VALUES (1, 'Sustantivo', 'Nombre común'), (2, 'SUSTANTIVO ', "
+      "'repetida'), (3, NULL, 'sin nombre'), (4, 'Adjetivo', NULL)");
+  Sql("INSERT INTO Sexismo VALUES (7, 'Masculino genérico', 'Uso del masculino'), "
+      "(8, 'Androcentrismo', NULL)");
+  Sql("INSERT INTO Determinante VALUES (1, 'los'), (2, NULL), (3, 'LOS'), (4, 'd''el')");
+  Sql("INSERT INTO Entrada (IdEntrada, Entrada, Etimologia, Morfologia, Sexismo) VALUES "
+      "(10, 'los niños', 'Comentario ñ', 1, 7), (11, ' Los Niños ', 'duplicada', 4, 8), "
+      "(12, 'el hombre', NULL, 99, 8), (13, NULL, 'sin texto', 1, 7), "
+      "(14, 'O''Donnell', NULL, NULL, NULL), (15, 'pingüino', NULL, 2, NULL)");
+  Sql("INSERT INTO Sustituto (IdSustituto, Sustituto, Contexto, Entrada) VALUES "
+      "(100, 'la infancia', 'general', 10), (101, 'LA INFANCIA', 'repetida', 10), "
+      "(102, 'niñas y niños', NULL, 10), (103, NULL, 'sin texto', 10), "
+      "(104, 'de la duplicada', NULL, 11), (105, 'el ser humano', 'especie', 12), "
+      "(106, 'huérfana', NULL, 999)");
+
+  for (const auto lectura : {LecturaSustitutos::PorEntrada, LecturaSustitutos::EnUnaConsulta}) {
+    const auto gestion = Cargar(lectura);
+    EXPECT_TRUE(servicios.mensajes.empty());
+    EXPECT_EQ(gestion->GetMorfologias()->Count(), 2);  // the first row of a text wins
+    EXPECT_EQ(gestion->GetMorfologias()->ItemByText("sustantivo")->GetDescripcion(),
+              "Nombre común");
+    EXPECT_EQ(gestion->GetMorfologias()->ItemById(4)->GetDescripcion(), "");
+    EXPECT_EQ(gestion->GetSexismos()->Count(), 2);
+    EXPECT_EQ(gestion->GetDeterminantes()->Count(), 2);
+    EXPECT_EQ(gestion->GetDeterminantes()->ItemByText("d'el")->GetId(), 4);
+
+    EXPECT_EQ(Volcado(*gestion),
+              "los niños#10[Comentario ñ](Sustantivo,Masculino genérico):"
+              "la infancia#100/general;niñas y niños#102/;\n"
+              "el hombre#12[](-,Androcentrismo):el ser humano#105/especie;\n"
+              "O'Donnell#14[](-,-):\n"
+              "pingüino#15[](-,-):\n");
+    const auto ninos = gestion->GetEntradas()->ItemByText("LOS NIÑOS");
+    EXPECT_EQ(gestion->GetMorfologias()->ItemById(1)->GetEntradas()->ItemByText("los niños"), ninos);
+  }
+}
+
+TEST_P(CargaBdTest, EmptyTablesGiveAnEmptyDictionaryWithoutMessage) {
+  const auto gestion = Cargar();
+  EXPECT_EQ(gestion->GetEntradas()->Count(), 0);
+  EXPECT_EQ(gestion->GetMorfologias()->Count(), 0);
+  EXPECT_TRUE(servicios.mensajes.empty());
+  EXPECT_EQ(comun::Conexion(), nullptr);  // the loader closes what it opened
+}
+
+TEST_P(CargaBdTest, AFailureKeepsWhatWasReadAndSaysSoOnce) {
+  Sql("INSERT INTO Morfologia VALUES (1, 'Sustantivo', NULL)");
+  Sql("INSERT INTO Determinante VALUES (1, 'las')");
+  Sql("INSERT INTO Entrada (IdEntrada, Entrada) VALUES (1, 'alumnos'), (2, 'profesores')");
+  Sql("DROP TABLE Sustituto");
+  for (const auto lectura : {LecturaSustitutos::PorEntrada, LecturaSustitutos::EnUnaConsulta}) {
+    servicios.mensajes.clear();
+    const auto gestion = Cargar(lectura);
+    ASSERT_EQ(servicios.mensajes.size(), 1u);
+    EXPECT_EQ(servicios.mensajes[0].texto, "No se ha podido acceder a la base de datos");
+    EXPECT_EQ(servicios.mensajes[0].icono, ui::Icono::Critico);
+    EXPECT_EQ(servicios.mensajes[0].botones, ui::Botones::Aceptar);
+    EXPECT_EQ(servicios.mensajes[0].titulo, "Quillora");
+    EXPECT_EQ(gestion->GetMorfologias()->Count(), 1);
+    EXPECT_EQ(gestion->GetDeterminantes()->Count(), 1);
+    EXPECT_EQ(gestion->GetEntradas()->Count(), 1);  // the entry whose alternatives failed
+  }
+}
+
+TEST_P(CargaBdTest, BothWaysOfReadingAlternativesAgree) {
+  for (int i = 1; i <= 60; ++i) {
+    Sql("INSERT INTO Entrada (Entrada) VALUES ('término " + std::to_string(i) + "')");
+  }
+  // Alternatives written in an order unrelated to their entries, with repeated texts.
+  for (int i = 0; i < 300; ++i) {
+    Sql("INSERT INTO Sustituto (Sustituto, Contexto, Entrada) VALUES ('alternativa " +
+        std::to_string(i % 7) + "', 'c" + std::to_string(i) + "', " + std::to_string(i * 37 % 61 + 1) +
+        ")");
+  }
+  EXPECT_EQ(Volcado(*Cargar(LecturaSustitutos::PorEntrada)),
+            Volcado(*Cargar(LecturaSustitutos::EnUnaConsulta)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Motores, CargaBdTest, db::prueba::kMotores, db::prueba::NombreMotor);
+
+TEST(CargaBd, AMissingDataSourceLeavesEverythingEmpty) {
+  prueba::OrigenQuillora sinOrigen;
+  prueba::ServiciosGrabados servicios;
+  GestionBD gestion;
+  carga_bd::CargarDiccionario(gestion, servicios);
+  ASSERT_EQ(servicios.mensajes.size(), 1u);
+  EXPECT_EQ(servicios.mensajes[0].texto, "No se ha podido acceder a la base de datos");
+  EXPECT_EQ(gestion.GetEntradas()->Count() + gestion.GetMorfologias()->Count() +
+                gestion.GetSexismos()->Count() + gestion.GetDeterminantes()->Count(),
+            0);
+  comun::Desconectar();
+}
+
+}  // namespace
+}  // namespace quillora

@@ -1,0 +1,61 @@
+#include "origen_quillora_prueba.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace quillora::prueba {
+
+namespace {
+
+std::filesystem::path CarpetaNueva() {
+  std::string plantilla = (std::filesystem::temp_directory_path() / "quillora-odbc-XXXXXX").string();
+  if (mkdtemp(plantilla.data()) == nullptr) throw std::runtime_error("mkdtemp");
+  return plantilla;
+}
+
+void Usar(const std::filesystem::path& carpeta, const std::string& contenido) {
+  static bool usado = false;
+  if (usado) {
+    throw std::logic_error(
+        "El origen «Quillora» ya se ha configurado en este proceso; ejecute cada prueba que lo "
+        "use en un proceso propio (ctest lo hace)");
+  }
+  usado = true;
+  std::ofstream(carpeta / "odbc.ini") << contenido;
+  setenv("ODBCINI", (carpeta / "odbc.ini").c_str(), 1);
+}
+
+}  // namespace
+
+OrigenQuillora::OrigenQuillora(const db::prueba::BaseDatosPrueba& bd) : carpeta_(CarpetaNueva()) {
+  std::string seccion = "[Quillora]\n";
+  std::istringstream pares(bd.GetCadenaConexion());
+  for (std::string par; std::getline(pares, par, ';');) {
+    const auto igual = par.find('=');
+    if (igual == std::string::npos) continue;
+    const auto clave = par.substr(0, igual);
+    const auto valor = par.substr(igual + 1);
+    if (clave == "Username") {
+      seccion += "Pqopt=user=" + valor + "\n";
+    } else if (clave != "Password") {
+      seccion += clave + "=" + valor + "\n";
+    }
+  }
+  Usar(carpeta_, seccion);
+}
+
+OrigenQuillora::OrigenQuillora() : carpeta_(CarpetaNueva()) { Usar(carpeta_, ""); }
+
+OrigenQuillora::~OrigenQuillora() {
+  unsetenv("ODBCINI");
+  std::filesystem::remove_all(carpeta_);
+}
+
+ui::Respuesta ServiciosGrabados::MsgBox(const std::string& texto, ui::Icono icono,
+                                        ui::Botones botones, const std::string& titulo) {
+  mensajes.push_back({texto, icono, botones, titulo});
+  return ui::Respuesta::Aceptar;
+}
+
+}  // namespace quillora::prueba

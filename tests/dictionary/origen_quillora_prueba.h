@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "db/motores_prueba.h"
+#include "ui/servicios.h"
+
+namespace quillora::prueba {
+
+// Points the data source "Quillora" at a test database: an odbc.ini of the test's own, named by
+// ODBCINI, as a user's configuration would. The program's connection string carries an empty
+// user name, so a PostgreSQL source names its user through Pqopt.
+// The driver manager keeps what it read of a data source for the life of the process, so a
+// process may point the data source once: CTest runs each test in a process of its own.
+class OrigenQuillora {
+ public:
+  explicit OrigenQuillora(const db::prueba::BaseDatosPrueba& bd);
+  // A configuration without the data source.
+  OrigenQuillora();
+  ~OrigenQuillora();
+  OrigenQuillora(const OrigenQuillora&) = delete;
+  OrigenQuillora& operator=(const OrigenQuillora&) = delete;
+
+ private:
+  std::filesystem::path carpeta_;
+};
+
+// Message boxes, written down and answered OK.
+class ServiciosGrabados : public ui::Servicios {
+ public:
+  ui::Respuesta MsgBox(const std::string& texto, ui::Icono icono, ui::Botones botones,
+                       const std::string& titulo) override;
+
+  struct Mensaje {
+    std::string texto;
+    ui::Icono icono;
+    ui::Botones botones;
+    std::string titulo;
+  };
+  std::vector<Mensaje> mensajes;
+};
+
+}  // namespace quillora::prueba
