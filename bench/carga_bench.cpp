@@ -47,8 +47,9 @@ void Llenar(db::Conexion& conexion) {
   conexion.Execute("INSERT INTO Morfologia VALUES (1, 'Sustantivo', 'Nombre')");
   conexion.Execute("INSERT INTO Sexismo VALUES (1, 'Masculino genérico', 'Uso genérico')");
   for (int desde = 1; desde <= kEntradas; desde += 100) {
-    std::string entradas = "INSERT INTO Entrada (IdEntrada, Entrada, Etimologia, Morfologia, "
-                           "Sexismo) VALUES ";
+    std::string entradas =
+        "INSERT INTO Entrada (IdEntrada, Entrada, Etimologia, Morfologia, "
+        "Sexismo) VALUES ";
     std::string sustitutos = "INSERT INTO Sustituto (Sustituto, Contexto, Entrada) VALUES ";
     for (int id = desde; id < desde + 100; ++id) {
       const auto n = std::to_string(id);

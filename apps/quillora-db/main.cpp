@@ -4,7 +4,6 @@
 //   quillora-db muestra  loads the sample dictionary into those (empty) tables
 
 #include <CLI/CLI.hpp>
-
 #include <iostream>
 
 #include "db/conexion.h"
@@ -47,10 +46,9 @@ int Info(const posix::OrigenDatos& origen) {
   std::cout << "Origen de datos: " << DescribirOrigen(origen) << '\n'
             << "Motor: " << motor << '\n'
             << "Diccionario: " << gestion.GetEntradas()->Count() << " entradas, " << sustitutos
-            << " alternativas, " << gestion.GetMorfologias()->Count()
-            << " clases morfológicas, " << gestion.GetSexismos()->Count()
-            << " clases de sexismo, " << gestion.GetDeterminantes()->Count()
-            << " determinantes\n";
+            << " alternativas, " << gestion.GetMorfologias()->Count() << " clases morfológicas, "
+            << gestion.GetSexismos()->Count() << " clases de sexismo, "
+            << gestion.GetDeterminantes()->Count() << " determinantes\n";
   return 0;
 }
 
@@ -93,8 +91,10 @@ int main(int argc, char** argv) {
   CLI::App app{"Base de datos del diccionario de Quillora"};
   app.require_subcommand(0, 1);
   app.add_subcommand("info", "Muestra el origen de datos, el motor y el tamaño del diccionario");
-  auto* esquema = app.add_subcommand("esquema", "Crea las tablas del diccionario en el origen de datos");
-  auto* muestra = app.add_subcommand("muestra", "Carga el diccionario de muestra en las tablas vacías");
+  auto* esquema =
+      app.add_subcommand("esquema", "Crea las tablas del diccionario en el origen de datos");
+  auto* muestra =
+      app.add_subcommand("muestra", "Carga el diccionario de muestra en las tablas vacías");
   CLI11_PARSE(app, argc, argv);
   try {
     const auto origen = posix::PrepararOrigenDatos();

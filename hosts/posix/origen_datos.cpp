@@ -75,7 +75,13 @@ fs::path CarpetaDatos() {
 }
 
 OrigenDatos PrepararOrigenDatos() {
-  if (db::ExisteOrigenDatos(kOrigen)) return {};
+  const fs::path carpeta = CarpetaDatos();
+  const fs::path odbcIni = carpeta / "odbc.ini";
+  // Once pointed at the program's own configuration, the data source found there is its own.
+  const char* configuracionUsuario = std::getenv("ODBCINI");
+  const bool yaPropia =
+      configuracionUsuario != nullptr && fs::path(configuracionUsuario) == odbcIni;
+  if (!yaPropia && db::ExisteOrigenDatos(kOrigen)) return {};
 
   const auto controlador = db::ControladorSqlite();
   if (!controlador) {
@@ -83,18 +89,16 @@ OrigenDatos PrepararOrigenDatos() {
         "No hay ningún origen de datos «Quillora» ni está instalado el controlador ODBC de "
         "SQLite (paquete libsqliteodbc) para crear el diccionario incorporado");
   }
-  const fs::path carpeta = CarpetaDatos();
   fs::create_directories(carpeta);
   OrigenDatos origen{true, carpeta / "quillora.db", false};
   if (!fs::exists(origen.baseDatos)) {
     CrearBaseDeMuestra(origen.baseDatos, *controlador);
     origen.recienCreado = true;
   }
-  const fs::path odbcIni = carpeta / "odbc.ini";
   const std::string configuracion = std::string("[") + kOrigen +
                                     "]\nDescription=Diccionario incorporado de Quillora\n"
-                                    "Driver=" + *controlador + "\nDatabase=" +
-                                    origen.baseDatos.string() + "\n";
+                                    "Driver=" +
+                                    *controlador + "\nDatabase=" + origen.baseDatos.string() + "\n";
   if (!fs::exists(odbcIni) || Leer(odbcIni) != configuracion) {
     EscribirAtomico(odbcIni, configuracion);
   }

@@ -9,8 +9,8 @@ namespace quillora::posix {
 struct OrigenDatos {
   // The program's own SQLite database, used because no data source "Quillora" was defined.
   bool embebido = false;
-  std::filesystem::path baseDatos;   // when embebido
-  bool recienCreado = false;         // when embebido: created now, with the sample dictionary
+  std::filesystem::path baseDatos;  // when embebido
+  bool recienCreado = false;        // when embebido: created now, with the sample dictionary
 };
 
 // The program's data folder: $XDG_DATA_HOME/quillora, or ~/.local/share/quillora.

@@ -139,12 +139,15 @@ std::optional<std::string> TextoDeDocumento(std::string_view documento) {
       continue;
     }
     size_t fin = i + 1;
-    while (fin < documento.size() && std::isalpha(static_cast<unsigned char>(documento[fin]))) ++fin;
+    while (fin < documento.size() && std::isalpha(static_cast<unsigned char>(documento[fin])))
+      ++fin;
     const std::string_view palabra = documento.substr(i + 1, fin - i - 1);
     int parametro = 0;
     bool conParametro = false;
-    if (fin < documento.size() && (documento[fin] == '-' || std::isdigit(static_cast<unsigned char>(documento[fin])))) {
-      const auto [fin2, error] = std::from_chars(documento.data() + fin, documento.data() + documento.size(), parametro);
+    if (fin < documento.size() &&
+        (documento[fin] == '-' || std::isdigit(static_cast<unsigned char>(documento[fin])))) {
+      const auto [fin2, error] =
+          std::from_chars(documento.data() + fin, documento.data() + documento.size(), parametro);
       if (error != std::errc{}) return std::nullopt;
       fin = static_cast<size_t>(fin2 - documento.data());
       conParametro = true;

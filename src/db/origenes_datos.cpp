@@ -46,10 +46,10 @@ std::optional<std::string> ControladorSqlite() {
   SQLGetPrivateProfileString(kNombreSqlite, "Driver", "", biblioteca.data(),
                              static_cast<int>(biblioteca.size()), "odbcinst.ini");
   if (biblioteca[0] != '\0') return kNombreSqlite;
-  for (const char* ruta : {"/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so",
-                           "/usr/lib/aarch64-linux-gnu/odbc/libsqlite3odbc.so",
-                           "/usr/lib/odbc/libsqlite3odbc.so", "/usr/lib64/libsqlite3odbc.so",
-                           "/usr/local/lib/libsqlite3odbc.so"}) {
+  for (const char* ruta :
+       {"/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so",
+        "/usr/lib/aarch64-linux-gnu/odbc/libsqlite3odbc.so", "/usr/lib/odbc/libsqlite3odbc.so",
+        "/usr/lib64/libsqlite3odbc.so", "/usr/local/lib/libsqlite3odbc.so"}) {
     std::error_code error;
     if (std::filesystem::exists(ruta, error)) return ruta;
   }

@@ -34,7 +34,7 @@ std::string MiembrosDeClase(const PatronLike::Clase& clase, bool escaparBarra) {
   std::string cierre, guion, circunflejo, resto;
   for (const auto& [desde, hasta] : clase.rangos) {
     if (desde == hasta) {
-      std::string& destino = desde == U']' ? cierre
+      std::string& destino = desde == U']'   ? cierre
                              : desde == U'-' ? guion
                              : desde == U'^' ? circunflejo
                                              : resto;
@@ -143,8 +143,8 @@ std::string PatronLike::ComoGlob() const {
 std::string PatronLike::ComoRegex() const {
   auto literal = [](char32_t c) {
     std::string texto;
-    if (c < 0x80 && std::string_view("\\^$.|?*+()[]{}").find(static_cast<char>(c)) !=
-                        std::string_view::npos) {
+    if (c < 0x80 &&
+        std::string_view("\\^$.|?*+()[]{}").find(static_cast<char>(c)) != std::string_view::npos) {
       texto = "\\";
     }
     AnadirUtf8(texto, c);

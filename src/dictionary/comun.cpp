@@ -15,9 +15,7 @@ std::shared_ptr<db::Conexion>& Compartida() {
 
 }  // namespace
 
-std::string CadenaConexion() {
-  return std::string("DSN=") + kOrigenDatos + ";UID=;PWD=QmZtR_1996";
-}
+std::string CadenaConexion() { return std::string("DSN=") + kOrigenDatos + ";UID=;PWD=QmZtR_1996"; }
 
 void Conectar() {
   Desconectar();

@@ -1,8 +1,7 @@
 #include "dictionary/diccionario_muestra.h"
 
-#include <nlohmann/json.hpp>
-
 #include <map>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <stdexcept>
 
@@ -39,8 +38,8 @@ class Insercion {
   Insercion(const std::shared_ptr<db::Conexion>& conexion, const std::string& tabla,
             const std::string& clave) {
     registro_.SetActiveConnection(conexion);
-    registro_.Open("SELECT * FROM " + tabla + " WHERE " + clave + " = -1",
-                   db::TipoCursor::Keyset, db::TipoBloqueo::Optimista);
+    registro_.Open("SELECT * FROM " + tabla + " WHERE " + clave + " = -1", db::TipoCursor::Keyset,
+                   db::TipoBloqueo::Optimista);
   }
   Insercion(const Insercion&) = delete;
   Insercion& operator=(const Insercion&) = delete;
@@ -60,7 +59,8 @@ DiccionarioMuestra DiccionarioMuestra::Leer(std::string_view texto) {
   try {
     const auto datos = json::parse(texto);
     DiccionarioMuestra muestra;
-    for (const auto& clase : datos.at("morfologias")) muestra.morfologias.push_back(LeerClase(clase));
+    for (const auto& clase : datos.at("morfologias"))
+      muestra.morfologias.push_back(LeerClase(clase));
     for (const auto& clase : datos.at("sexismos")) muestra.sexismos.push_back(LeerClase(clase));
     muestra.determinantes = datos.at("determinantes").get<std::vector<std::string>>();
     for (const auto& entrada : datos.at("entradas")) {
@@ -120,8 +120,9 @@ std::vector<std::string> DiccionarioMuestra::Problemas() const {
     const auto& entrada = entradas[i];
     const auto nombre = Describir(entrada, i);
     if (entrada.entrada.empty() || TieneBlancosSobrantes(entrada.entrada)) {
-      problemas.push_back(nombre + " debe tener texto, con un solo blanco entre palabras y "
-                                   "ninguno al principio ni al final");
+      problemas.push_back(nombre +
+                          " debe tener texto, con un solo blanco entre palabras y "
+                          "ninguno al principio ni al final");
     }
     const auto [previa, nueva] = claves.emplace(ClaveTexto(entrada.entrada), i);
     if (!nueva) {
@@ -133,13 +134,14 @@ std::vector<std::string> DiccionarioMuestra::Problemas() const {
                           std::to_string(entrada.morfologia) + ", que no existe");
     }
     if (!sexismosValidos.contains(entrada.sexismo)) {
-      problemas.push_back(nombre + " tiene la clase de sexismo " +
-                          std::to_string(entrada.sexismo) + ", que no existe");
+      problemas.push_back(nombre + " tiene la clase de sexismo " + std::to_string(entrada.sexismo) +
+                          ", que no existe");
     }
     const auto comentario = rtf::TextoDeDocumento(rtf::DocumentoDeTexto(entrada.comentario));
     if (entrada.comentario.empty() || comentario != entrada.comentario + "\n") {
-      problemas.push_back(nombre + " necesita un comentario de texto llano que se pueda guardar "
-                                   "como RTF sin perder nada");
+      problemas.push_back(nombre +
+                          " necesita un comentario de texto llano que se pueda guardar "
+                          "como RTF sin perder nada");
     }
     if (entrada.sustitutos.empty()) {
       problemas.push_back(nombre + " necesita al menos una alternativa");

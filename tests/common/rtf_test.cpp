@@ -6,7 +6,8 @@ namespace quillora::rtf {
 namespace {
 
 TEST(Rtf, WritesTextAsARichTextBoxDoes) {
-  const auto documento = DocumentoDeTexto("Niñas {y} niños\\ “todos” €\nsegunda línea \xF0\x9F\x98\x80");
+  const auto documento =
+      DocumentoDeTexto("Niñas {y} niños\\ “todos” €\nsegunda línea \xF0\x9F\x98\x80");
   EXPECT_TRUE(documento.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082{\\fonttbl"));
   EXPECT_NE(documento.find("\\viewkind4\\uc1\\pard\\f0\\fs20 Ni\\'f1as \\{y\\} ni\\'f1os\\\\ "
                            "\\'93todos\\'94 \\'80\\par\r\nsegunda l\\'ednea \\u-10179?\\u-8704?"),

@@ -40,7 +40,8 @@ TEST(DialectoSql, LikeBecomesACaseFreeGlobOnSqlite) {
 TEST(DialectoSql, LikeBecomesAnAnchoredRegexOnPostgresql) {
   EXPECT_EQ(TraducirSql("Entrada Like '%C[AÁÀ]M[IÍÌ][OÓÒ]N%'", Motor::PostgreSQL),
             "Entrada ~ '^.*[Cc][AaÁáÀà][Mm][IiÍíÌì][OoÓóÒò][Nn].*$'");
-  EXPECT_EQ(TraducirSql("x NOT LIKE 'a.b(c)_'", Motor::PostgreSQL), "x !~ '^[aA]\\.[bB]\\([cC]\\).$'");
+  EXPECT_EQ(TraducirSql("x NOT LIKE 'a.b(c)_'", Motor::PostgreSQL),
+            "x !~ '^[aA]\\.[bB]\\([cC]\\).$'");
   EXPECT_EQ(TraducirSql("x Like '50[%]'", Motor::PostgreSQL), "x ~ '^50%$'");
   EXPECT_EQ(TraducirSql("x Like '[\\]'", Motor::PostgreSQL), "x ~ '^\\\\$'");
   EXPECT_EQ(TraducirSql("x Like 'it''s'", Motor::PostgreSQL), "x ~ '^[iI][tT]''[sS]$'");

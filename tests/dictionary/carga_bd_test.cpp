@@ -52,7 +52,8 @@ class CargaBdTest : public db::prueba::PruebaMotores {
                  "](" + (e->GetMorfologia() ? e->GetMorfologia()->GetMorfologia() : "-") + "," +
                  (e->GetSexismo() ? e->GetSexismo()->GetSexismo() : "-") + "):";
       for (const auto& s : e->GetSustitutos()->NewEnum()) {
-        volcado += s->GetSustituto() + "#" + std::to_string(s->GetId()) + "/" + s->GetContexto() + ";";
+        volcado +=
+            s->GetSustituto() + "#" + std::to_string(s->GetId()) + "/" + s->GetContexto() + ";";
       }
       volcado += "\n";
     }
@@ -99,7 +100,8 @@ TEST_P(CargaBdTest, FollowsEveryLoadingRule) {
               "O'Donnell#14[](-,-):\n"
               "pingüino#15[](-,-):\n");
     const auto ninos = gestion->GetEntradas()->ItemByText("LOS NIÑOS");
-    EXPECT_EQ(gestion->GetMorfologias()->ItemById(1)->GetEntradas()->ItemByText("los niños"), ninos);
+    EXPECT_EQ(gestion->GetMorfologias()->ItemById(1)->GetEntradas()->ItemByText("los niños"),
+              ninos);
   }
 }
 
@@ -137,8 +139,8 @@ TEST_P(CargaBdTest, BothWaysOfReadingAlternativesAgree) {
   // Alternatives written in an order unrelated to their entries, with repeated texts.
   for (int i = 0; i < 300; ++i) {
     Sql("INSERT INTO Sustituto (Sustituto, Contexto, Entrada) VALUES ('alternativa " +
-        std::to_string(i % 7) + "', 'c" + std::to_string(i) + "', " + std::to_string(i * 37 % 61 + 1) +
-        ")");
+        std::to_string(i % 7) + "', 'c" + std::to_string(i) + "', " +
+        std::to_string(i * 37 % 61 + 1) + ")");
   }
   EXPECT_EQ(Volcado(*Cargar(LecturaSustitutos::PorEntrada)),
             Volcado(*Cargar(LecturaSustitutos::EnUnaConsulta)));

@@ -9,7 +9,8 @@ namespace quillora::prueba {
 namespace {
 
 std::filesystem::path CarpetaNueva() {
-  std::string plantilla = (std::filesystem::temp_directory_path() / "quillora-odbc-XXXXXX").string();
+  std::string plantilla =
+      (std::filesystem::temp_directory_path() / "quillora-odbc-XXXXXX").string();
   if (mkdtemp(plantilla.data()) == nullptr) throw std::runtime_error("mkdtemp");
   return plantilla;
 }
