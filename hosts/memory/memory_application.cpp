@@ -96,27 +96,37 @@ void MemoryApplication::Raise(std::function<void(word::ApplicationEvents&)> even
   raising_ = false;
 }
 
-std::shared_ptr<MemoryDocument> MemoryApplication::AddDocument(
-    const std::vector<std::string>& paragraphs) {
-  auto document = MemoryDocument::Create(paragraphs, options_.perReviewerViews);
+void MemoryApplication::AddDocument(const std::shared_ptr<MemoryDocument>& document) {
+  if (std::find(documents_.begin(), documents_.end(), document) != documents_.end()) {
+    throw word::HostError("El documento ya está abierto");
+  }
   documents_.push_back(document);
   active_ = document;
-  return document;
 }
 
 std::shared_ptr<MemoryDocument> MemoryApplication::OpenDocument(
     const std::vector<std::string>& paragraphs) {
-  auto document = AddDocument(paragraphs);
+  auto document = MemoryDocument::Create(paragraphs, options_.perReviewerViews);
+  OpenDocument(document);
+  return document;
+}
+
+void MemoryApplication::OpenDocument(const std::shared_ptr<MemoryDocument>& document) {
+  if (std::find(documents_.begin(), documents_.end(), document) != documents_.end()) {
+    throw word::HostError("El documento ya está abierto");
+  }
+  documents_.push_back(document);
+  active_ = document;
   Raise([document](word::ApplicationEvents& sink) { sink.DocumentOpen(document); });
   Raise([document](word::ApplicationEvents& sink) {
     sink.WindowActivate(document, document->Window());
   });
-  return document;
 }
 
 std::shared_ptr<MemoryDocument> MemoryApplication::NewDocument(
     const std::vector<std::string>& paragraphs) {
-  auto document = AddDocument(paragraphs);
+  auto document = MemoryDocument::Create(paragraphs, options_.perReviewerViews);
+  AddDocument(document);
   Raise([document](word::ApplicationEvents& sink) { sink.NewDocument(document); });
   Raise([document](word::ApplicationEvents& sink) {
     sink.WindowActivate(document, document->Window());

@@ -43,6 +43,8 @@ class MemoryApplication final : public word::Application,
 
   // Host side.
   std::shared_ptr<MemoryDocument> OpenDocument(const std::vector<std::string>& paragraphs);
+  // Opens a document another host built (a .docx read into memory, say).
+  void OpenDocument(const std::shared_ptr<MemoryDocument>& document);
   std::shared_ptr<MemoryDocument> NewDocument(const std::vector<std::string>& paragraphs = {});
   void Activate(const std::shared_ptr<MemoryDocument>& document);
   // False when a handler cancelled the close (an event raised from inside a handler is
@@ -64,7 +66,7 @@ class MemoryApplication final : public word::Application,
 
  private:
   class State;
-  std::shared_ptr<MemoryDocument> AddDocument(const std::vector<std::string>& paragraphs);
+  void AddDocument(const std::shared_ptr<MemoryDocument>& document);
   void Raise(std::function<void(word::ApplicationEvents&)> event);
 
   MemoryWordOptions options_;
