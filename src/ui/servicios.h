@@ -5,6 +5,8 @@
 
 namespace quillora::ui {
 
+class Formulario;
+
 // Message box icons and buttons, with the numbers of the desktop they come from.
 enum class Icono : std::int32_t {
   Ninguno = 0,
@@ -22,6 +24,14 @@ class Servicios {
   virtual ~Servicios() = default;
   virtual Respuesta MsgBox(const std::string& texto, Icono icono, Botones botones,
                            const std::string& titulo) = 0;
+  // Shows the window modally: loads it, activates it, and returns once it has closed.
+  virtual void MostrarModal(Formulario& formulario) = 0;
+  // Lets the pending window messages run: repaints, button presses, the close box.
+  virtual void ProcesarMensajes() = 0;
+  virtual void SetPortapapeles(const std::string& texto) = 0;
+  virtual std::string GetPortapapeles() = 0;
+  // The wait cursor over the whole desktop, or the normal one.
+  virtual void SetCursorEspera(bool espera) = 0;
 };
 
 }  // namespace quillora::ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace quillora::ui {
+
+// What every control has. A control never draws: a front end draws it from these properties and
+// sends the user's input to its handlers.
+class Control {
+ public:
+  explicit Control(std::string nombre) : nombre_(std::move(nombre)) {}
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& GetName() const { return nombre_; }
+  bool GetEnabled() const { return habilitado_; }
+  void SetEnabled(bool habilitado) { habilitado_ = habilitado; }
+  bool GetVisible() const { return visible_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  const std::string& GetTag() const { return tag_; }
+  void SetTag(std::string tag) { tag_ = std::move(tag); }
+
+ private:
+  std::string nombre_;
+  bool habilitado_ = true;
+  bool visible_ = true;
+  std::string tag_;
+};
+
+}  // namespace quillora::ui

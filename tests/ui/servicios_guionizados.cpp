@@ -1,0 +1,37 @@
+#include "servicios_guionizados.h"
+
+#include <stdexcept>
+
+#include "ui/formulario.h"
+
+namespace quillora::prueba {
+
+ui::Respuesta ServiciosGuionizados::MsgBox(const std::string& texto, ui::Icono icono,
+                                           ui::Botones botones, const std::string& titulo) {
+  mensajes.push_back({texto, icono, botones, titulo});
+  if (!respuestas.empty()) {
+    const auto respuesta = respuestas.front();
+    respuestas.pop_front();
+    return respuesta;
+  }
+  if (botones == ui::Botones::SiNo) {
+    throw std::logic_error("El guion no tiene respuesta para la pregunta «" + texto + "»");
+  }
+  return ui::Respuesta::Aceptar;
+}
+
+void ServiciosGuionizados::MostrarModal(ui::Formulario& formulario) {
+  formulario.Load();
+  formulario.Activate();
+  if (alMostrar && formulario.GetCargado()) alMostrar(formulario);
+  if (formulario.GetCargado()) {
+    throw std::logic_error("La ventana «" + formulario.GetCaption() + "» sigue abierta");
+  }
+}
+
+void ServiciosGuionizados::ProcesarMensajes() {
+  ++vecesProcesados;
+  if (alProcesarMensajes) alProcesarMensajes(vecesProcesados);
+}
+
+}  // namespace quillora::prueba
