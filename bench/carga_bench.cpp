@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <string>
 
 #include "db/conexion.h"
@@ -21,7 +22,7 @@
 #include "dictionary/entradas.h"
 #include "dictionary/esquema_bd.h"
 #include "dictionary/gestion_bd.h"
-#include "ui/servicios.h"
+#include "servicios_terminal.h"
 
 namespace {
 
@@ -30,15 +31,6 @@ namespace fs = std::filesystem;
 
 constexpr int kEntradas = 20'000;
 constexpr int kSustitutosPorEntrada = 3;
-
-class ServiciosBench : public ui::Servicios {
- public:
-  ui::Respuesta MsgBox(const std::string& texto, ui::Icono, ui::Botones,
-                       const std::string&) override {
-    std::fprintf(stderr, "mensaje: %s\n", texto.c_str());
-    return ui::Respuesta::Aceptar;
-  }
-};
 
 // Rows go in by hundreds, in one transaction, so filling takes seconds rather than minutes.
 void Llenar(db::Conexion& conexion) {
@@ -72,7 +64,7 @@ void Medir(const char* motor, const std::string& cadena) {
   Llenar(*conexion);
   conexion->Close();
 
-  ServiciosBench servicios;
+  terminal::ServiciosTerminal servicios(std::cerr, false);
   for (const auto lectura :
        {carga_bd::LecturaSustitutos::PorEntrada, carga_bd::LecturaSustitutos::EnUnaConsulta}) {
     GestionBD gestion;

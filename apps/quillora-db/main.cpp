@@ -36,7 +36,7 @@ int Info(const posix::OrigenDatos& origen) {
   const std::string motor = comun::Conexion()->GetNombreMotor();
   comun::Desconectar();
 
-  terminal::ServiciosTerminal servicios(std::cerr);
+  terminal::ServiciosTerminal servicios(std::cerr, false);
   GestionBD gestion;
   carga_bd::CargarDiccionario(gestion, servicios);
   long sustitutos = 0;

@@ -1,21 +1,42 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
+#include <string>
 
 #include "ui/servicios.h"
 
 namespace quillora::terminal {
 
-// The desktop's services for a program run in a terminal: message boxes are printed on the
-// error stream; a question is answered No, so nothing is done that nobody agreed to.
+// The desktop's services for a program run in a terminal. Message boxes are printed on the
+// error stream; a question is answered No, so nothing is done that nobody agreed to. A modal
+// window shows its progress bar on that stream when it is a terminal, and Ctrl+C (see
+// interrupcion.h) is its close box.
 class ServiciosTerminal : public ui::Servicios {
  public:
-  explicit ServiciosTerminal(std::ostream& salida);
+  ServiciosTerminal(std::ostream& salida, bool dibujarProgreso);
   ui::Respuesta MsgBox(const std::string& texto, ui::Icono icono, ui::Botones botones,
                        const std::string& titulo) override;
+  // A window that still waits for the user once activated is asked to close, as a terminal
+  // cannot give it anything else.
+  void MostrarModal(ui::Formulario& formulario) override;
+  void ProcesarMensajes() override;
+  void SetPortapapeles(const std::string& texto) override { portapapeles_ = texto; }
+  std::string GetPortapapeles() override { return portapapeles_; }
+  void SetCursorEspera(bool /*espera*/) override {}
+
+  // Whether the user pressed Ctrl+C while a window was shown.
+  bool GetInterrumpido() const { return interrumpido_; }
 
  private:
+  void DibujarProgreso();
+
   std::ostream& salida_;
+  bool dibujarProgreso_;
+  ui::Formulario* ventana_ = nullptr;
+  std::int64_t ultimoDibujo_ = -1;
+  bool interrumpido_ = false;
+  std::string portapapeles_;
 };
 
 }  // namespace quillora::terminal

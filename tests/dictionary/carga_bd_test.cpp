@@ -16,6 +16,7 @@
 #include "dictionary/sustituto.h"
 #include "dictionary/sustitutos.h"
 #include "origen_quillora_prueba.h"
+#include "servicios_guionizados.h"
 
 namespace quillora {
 namespace {
@@ -60,7 +61,7 @@ class CargaBdTest : public db::prueba::PruebaMotores {
     return volcado;
   }
 
-  prueba::ServiciosGrabados servicios;
+  prueba::ServiciosGuionizados servicios;
 
  private:
   std::unique_ptr<prueba::OrigenQuillora> origen_;
@@ -150,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Motores, CargaBdTest, db::prueba::kMotores, db::prueba:
 
 TEST(CargaBd, AMissingDataSourceLeavesEverythingEmpty) {
   prueba::OrigenQuillora sinOrigen;
-  prueba::ServiciosGrabados servicios;
+  prueba::ServiciosGuionizados servicios;
   GestionBD gestion;
   carga_bd::CargarDiccionario(gestion, servicios);
   ASSERT_EQ(servicios.mensajes.size(), 1u);

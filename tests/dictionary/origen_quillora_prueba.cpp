@@ -53,10 +53,4 @@ OrigenQuillora::~OrigenQuillora() {
   std::filesystem::remove_all(carpeta_);
 }
 
-ui::Respuesta ServiciosGrabados::MsgBox(const std::string& texto, ui::Icono icono,
-                                        ui::Botones botones, const std::string& titulo) {
-  mensajes.push_back({texto, icono, botones, titulo});
-  return ui::Respuesta::Aceptar;
-}
-
 }  // namespace quillora::prueba

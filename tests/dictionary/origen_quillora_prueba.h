@@ -2,10 +2,8 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "db/motores_prueba.h"
-#include "ui/servicios.h"
 
 namespace quillora::prueba {
 
@@ -25,21 +23,6 @@ class OrigenQuillora {
 
  private:
   std::filesystem::path carpeta_;
-};
-
-// Message boxes, written down and answered OK.
-class ServiciosGrabados : public ui::Servicios {
- public:
-  ui::Respuesta MsgBox(const std::string& texto, ui::Icono icono, ui::Botones botones,
-                       const std::string& titulo) override;
-
-  struct Mensaje {
-    std::string texto;
-    ui::Icono icono;
-    ui::Botones botones;
-    std::string titulo;
-  };
-  std::vector<Mensaje> mensajes;
 };
 
 }  // namespace quillora::prueba

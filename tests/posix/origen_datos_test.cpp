@@ -68,7 +68,7 @@ TEST_F(OrigenDatosTest, WithoutADataSourceTheSampleDictionaryIsCreatedOnFirstUse
                                                   ".local/share/quillora/quillora.db"}));
 
   std::ostringstream mensajes;
-  terminal::ServiciosTerminal servicios(mensajes);
+  terminal::ServiciosTerminal servicios(mensajes, false);
   GestionBD gestion;
   carga_bd::CargarDiccionario(gestion, servicios);
   EXPECT_EQ(mensajes.str(), "");
