@@ -1,0 +1,532 @@
+#include "documento_docx.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <ctime>
+#include <deque>
+#include <map>
+#include <optional>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "archivo.h"
+#include "comentarios.h"
+#include "common/texto_unicode.h"
+#include "edicion.h"
+#include "memory_comment.h"
+#include "memory_document.h"
+#include "paquete.h"
+#include "recorrido.h"
+#include "relaciones.h"
+#include "story.h"
+#include "xml.h"
+
+namespace quillora::docx {
+
+namespace {
+
+[[noreturn]] void ErrorInterno(const std::string& detalle) {
+  throw ErrorDocx("No se puede guardar el documento sin dañarlo: " + detalle);
+}
+
+// A piece of the main text as a live stretch of the story; its text as last read or saved is
+// `largo` characters from `origen` in the base text.
+struct PiezaViva {
+  PiezaViva(memory::Story& historia, std::int32_t inicio, std::int32_t largo)
+      : tramo(historia, inicio, inicio + largo), origen(inicio), largo(largo) {}
+  memory::LiveSpan tramo;
+  std::int32_t origen;
+  std::int32_t largo;
+};
+
+struct MarcaViva {
+  MarcaViva(memory::Story& historia, std::int32_t posicion, std::size_t piezasAntes)
+      : tramo(historia, posicion, posicion + 1), piezasAntes(piezasAntes) {}
+  memory::LiveSpan tramo;
+  std::size_t piezasAntes;
+};
+
+// A comment the file holds, as it was last read or saved.
+struct Conocido {
+  std::shared_ptr<memory::CommentData> datos;
+  std::string id;
+  std::string autor;
+  std::string iniciales;
+  std::string texto;
+};
+
+// The date new comments carry: SOURCE_DATE_EPOCH when set (reproducible output), else now.
+std::string FechaComentarios() {
+  std::time_t segundos = std::time(nullptr);
+  if (const char* epoca = std::getenv("SOURCE_DATE_EPOCH"); epoca != nullptr && *epoca != '\0') {
+    char* fin = nullptr;
+    const long long valor = std::strtoll(epoca, &fin, 10);
+    if (*fin == '\0' && valor >= 0) segundos = static_cast<std::time_t>(valor);
+  }
+  std::tm utc{};
+  gmtime_r(&segundos, &utc);
+  std::array<char, 32> texto{};
+  std::strftime(texto.data(), texto.size(), "%Y-%m-%dT%H:%M:%SZ", &utc);
+  return texto.data();
+}
+
+// The scope a comment's anchors give, or nothing when none of them is in the main text.
+std::optional<std::pair<std::int32_t, std::int32_t>> Alcance(const Anclas& anclas) {
+  const std::int32_t inicio = anclas.inicio >= 0
+                                  ? anclas.inicio
+                                  : (anclas.referencia >= 0 ? anclas.referencia : anclas.fin);
+  const std::int32_t fin =
+      anclas.fin >= 0 ? anclas.fin : (anclas.referencia >= 0 ? anclas.referencia : inicio);
+  if (inicio < 0) return std::nullopt;
+  return std::pair{std::min(inicio, fin), std::max(inicio, fin)};
+}
+
+bool SegundaMitad(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// The parts of a package the host reads, parsed.
+struct Lectura {
+  std::unique_ptr<ParteXml> documento;
+  Recorrido recorrido;
+  std::unique_ptr<ParteXml> comentarios;
+  std::vector<ComentarioXml> leidos;
+};
+
+Lectura Leer(const Paquete& paquete, const Partes& partes) {
+  Lectura lectura;
+  lectura.documento = std::make_unique<ParteXml>(partes.principal, paquete.Leer(partes.principal));
+  lectura.recorrido = RecorrerDocumento(*lectura.documento);
+  if (partes.comentarios) {
+    lectura.comentarios =
+        std::make_unique<ParteXml>(*partes.comentarios, paquete.Leer(*partes.comentarios));
+    lectura.leidos = LeerComentarios(*lectura.comentarios);
+  }
+  return lectura;
+}
+
+}  // namespace
+
+class DocumentoDocx::Impl {
+ public:
+  explicit Impl(std::vector<std::uint8_t> bytes)
+      : paquete_(std::move(bytes)), partes_(LocalizarPartes(paquete_)) {
+    Lectura lectura = Leer(paquete_, partes_);
+    const auto& texto = lectura.recorrido.texto;
+    std::vector<std::string> parrafos;
+    std::size_t inicio = 0;
+    for (const auto& marca : lectura.recorrido.marcas) {
+      parrafos.push_back(texto::Utf16AUtf8(std::u16string_view(texto).substr(
+          inicio, static_cast<std::size_t>(marca.posicion) - inicio)));
+      inicio = static_cast<std::size_t>(marca.posicion) + 1;
+    }
+    documento_ = memory::MemoryDocument::Create(parrafos);
+    historia_ = documento_->MainStory();
+    Basar(lectura.recorrido);
+    // Comments anchored in the main text, in document order; the others stay in the file as
+    // they are.
+    struct Anclado {
+      const ComentarioXml* xml;
+      std::pair<std::int32_t, std::int32_t> alcance;
+      std::size_t orden;
+    };
+    std::vector<Anclado> anclados;
+    std::unordered_set<std::string> vistos;
+    for (const auto& comentario : lectura.leidos) {
+      const auto anclas = lectura.recorrido.anclas.find(comentario.id);
+      if (anclas == lectura.recorrido.anclas.end() || !vistos.insert(comentario.id).second)
+        continue;
+      if (const auto alcance = Alcance(anclas->second)) {
+        anclados.push_back({&comentario, *alcance, anclas->second.orden});
+      }
+    }
+    std::sort(anclados.begin(), anclados.end(), [](const Anclado& a, const Anclado& b) {
+      return a.alcance.first != b.alcance.first ? a.alcance.first < b.alcance.first
+                                                : a.orden < b.orden;
+    });
+    for (const auto& anclado : anclados) {
+      auto datos =
+          documento_->AddComment(anclado.alcance.first, anclado.alcance.second, anclado.xml->texto);
+      datos->author = anclado.xml->autor;
+      datos->initials = anclado.xml->iniciales;
+      conocidos_.push_back({datos, anclado.xml->id, datos->author, datos->initials, datos->Text()});
+    }
+  }
+
+  const std::shared_ptr<memory::MemoryDocument>& Documento() const { return documento_; }
+
+  std::vector<std::uint8_t> Guardar(const std::filesystem::path* ruta) {
+    Guardado guardado = Preparar();
+    if (ruta != nullptr) EscribirAtomicamente(*ruta, guardado.bytes);
+    if (guardado.paquete) {
+      paquete_ = std::move(*guardado.paquete);
+      partes_ = std::move(guardado.partes);
+      Basar(guardado.recorrido);
+      conocidos_ = std::move(guardado.conocidos);
+    }
+    return std::move(guardado.bytes);
+  }
+
+ private:
+  // What a save writes, and what the document becomes once it is written.
+  struct Guardado {
+    std::vector<std::uint8_t> bytes;
+    std::optional<Paquete> paquete;  // none when nothing changed
+    Partes partes;
+    Recorrido recorrido;
+    std::vector<Conocido> conocidos;
+  };
+
+  // Pieces and paragraph marks follow the story from the text a walk found, which is the
+  // story's current text.
+  void Basar(const Recorrido& recorrido) {
+    piezas_.clear();
+    marcas_.clear();
+    for (const auto& pieza : recorrido.piezas)
+      piezas_.emplace_back(*historia_, pieza.inicio, pieza.largo);
+    for (const auto& marca : recorrido.marcas)
+      marcas_.emplace_back(*historia_, marca.posicion, marca.piezasAntes);
+    sinParrafos_ = recorrido.marcas.empty();
+    // A body without paragraphs still has the final mark the in-memory Word gives every text.
+    if (sinParrafos_) marcas_.emplace_back(*historia_, historia_->Length() - 1, 0);
+    base_ = historia_->Text();
+  }
+
+  void ComprobarParrafos(const std::u16string& texto) const {
+    const auto error = [] {
+      return ErrorDocx(
+          "No se puede guardar el documento: han cambiado sus párrafos (se añadieron o "
+          "quitaron marcas de párrafo), y un .docx no puede recibir ese cambio sin dañarse");
+    };
+    std::int32_t anterior = -1;
+    for (const auto& marca : marcas_) {
+      const auto& tramo = marca.tramo;
+      if (tramo.end != tramo.start + 1 || tramo.start <= anterior ||
+          texto[static_cast<std::size_t>(tramo.start)] != u'\r') {
+        throw error();
+      }
+      anterior = tramo.start;
+    }
+    if (static_cast<std::size_t>(std::count(texto.begin(), texto.end(), u'\r')) != marcas_.size() ||
+        static_cast<std::size_t>(marcas_.back().tramo.end) != texto.size()) {
+      throw error();
+    }
+    if (sinParrafos_ && texto.size() != 1) {
+      throw ErrorDocx(
+          "No se puede guardar el documento: no tiene ningún párrafo donde escribir el texto");
+    }
+  }
+
+  // Where each piece's text now starts and whether it changed; answers whether any text did.
+  bool PlanearTexto(const std::u16string& texto, PlanDocumento& plan) const {
+    for (const auto& marca : marcas_) plan.marcas.push_back(marca.tramo.start);
+    plan.inicios.resize(piezas_.size());
+    plan.cambiadas.resize(piezas_.size());
+    bool cambiado = false;
+    for (std::size_t parrafo = 0; parrafo < marcas_.size(); ++parrafo) {
+      const std::size_t primera = parrafo == 0 ? 0 : marcas_[parrafo - 1].piezasAntes;
+      const std::size_t fin = marcas_[parrafo].piezasAntes;
+      const std::int32_t inicioRegion = parrafo == 0 ? 0 : plan.marcas[parrafo - 1] + 1;
+      // Text inserted between two pieces goes to the one before it; at a paragraph's start, to
+      // its first piece.
+      for (std::size_t i = primera; i < fin; ++i) {
+        plan.inicios[i] =
+            i == primera ? inicioRegion : std::max(inicioRegion, piezas_[i].tramo.start);
+      }
+      for (std::size_t i = primera; i < fin; ++i) {
+        const std::int32_t hasta = i + 1 < fin ? plan.inicios[i + 1] : plan.marcas[parrafo];
+        const std::u16string_view ahora =
+            std::u16string_view(texto).substr(static_cast<std::size_t>(plan.inicios[i]),
+                                              static_cast<std::size_t>(hasta - plan.inicios[i]));
+        const std::u16string_view antes =
+            std::u16string_view(base_).substr(static_cast<std::size_t>(piezas_[i].origen),
+                                              static_cast<std::size_t>(piezas_[i].largo));
+        plan.cambiadas[i] = ahora != antes;
+        cambiado = cambiado || plan.cambiadas[i];
+      }
+      if (primera == fin && plan.marcas[parrafo] > inicioRegion) cambiado = true;
+    }
+    return cambiado;
+  }
+
+  // The comments gone (their ids into `borrar`), changed and new since the last read or save.
+  struct CambiosComentarios {
+    std::vector<ComentarioNuevo> reemplazar;
+    std::vector<std::shared_ptr<memory::CommentData>> nuevos;
+  };
+  CambiosComentarios CompararComentarios(std::set<std::string>& borrar) const {
+    const auto& lista = documento_->CommentList();
+    std::unordered_set<const memory::CommentData*> enLista;
+    for (const auto& comentario : lista) enLista.insert(comentario.get());
+    std::unordered_map<const memory::CommentData*, const Conocido*> porDatos;
+    for (const auto& conocido : conocidos_) {
+      porDatos.emplace(conocido.datos.get(), &conocido);
+      if (!enLista.contains(conocido.datos.get())) borrar.insert(conocido.id);
+    }
+    CambiosComentarios cambios;
+    for (const auto& comentario : lista) {
+      const auto conocido = porDatos.find(comentario.get());
+      if (conocido == porDatos.end()) {
+        cambios.nuevos.push_back(comentario);
+      } else if (comentario->author != conocido->second->autor ||
+                 comentario->initials != conocido->second->iniciales ||
+                 comentario->Text() != conocido->second->texto) {
+        cambios.reemplazar.push_back({conocido->second->id, comentario->author,
+                                      comentario->initials, "", comentario->Text()});
+      }
+    }
+    return cambios;
+  }
+
+  // Everything a save writes is worked out on a fresh parse of the saved parts, so that a save
+  // that fails leaves this object as it was, and is read back before it is accepted.
+  Guardado Preparar() {
+    const std::u16string texto = historia_->Text();
+    ComprobarParrafos(texto);
+    PlanDocumento plan;
+    plan.texto = texto;
+    const bool textoCambiado = PlanearTexto(texto, plan);
+    const CambiosComentarios comentarios = CompararComentarios(plan.borrar);
+    if (!textoCambiado && plan.borrar.empty() && comentarios.reemplazar.empty() &&
+        comentarios.nuevos.empty()) {
+      return {paquete_.Bytes(), std::nullopt, {}, {}, {}};
+    }
+    if (sinParrafos_ && !comentarios.nuevos.empty()) {
+      throw ErrorDocx(
+          "No se puede guardar el documento: no tiene ningún párrafo donde anclar un comentario");
+    }
+
+    Lectura lectura = Leer(paquete_, partes_);
+    if (lectura.recorrido.texto != (sinParrafos_ ? std::u16string() : base_) ||
+        lectura.recorrido.piezas.size() != piezas_.size() ||
+        lectura.recorrido.marcas.size() != (sinParrafos_ ? 0 : marcas_.size())) {
+      ErrorInterno("el documento leído de nuevo no coincide con el abierto");
+    }
+
+    std::vector<Conocido> conocidos;
+    for (const auto& conocido : conocidos_) {
+      if (plan.borrar.contains(conocido.id)) continue;
+      const auto& datos = *conocido.datos;
+      conocidos.push_back(
+          {conocido.datos, conocido.id, datos.author, datos.initials, datos.Text()});
+    }
+    // New comments get ids above every id in use, in document order.
+    std::vector<ComentarioNuevo> anadir;
+    std::map<std::string, std::pair<std::int32_t, std::int32_t>> esperados;
+    if (!comentarios.nuevos.empty()) {
+      std::int64_t id = MayorId(lectura.documento->Raiz());
+      if (lectura.comentarios) id = std::max(id, MayorId(lectura.comentarios->Raiz()));
+      const std::string fecha = FechaComentarios();
+      const std::int32_t ultimo = plan.marcas.back();
+      for (const auto& comentario : comentarios.nuevos) {
+        const std::string nuevoId = std::to_string(++id);
+        // A scope past the last paragraph's text ends before its mark; a position inside a
+        // surrogate pair widens the scope to the whole character.
+        std::int32_t inicio = std::min(comentario->Scope().start, ultimo);
+        std::int32_t fin = std::min(comentario->Scope().end, ultimo);
+        if (inicio > 0 && SegundaMitad(texto[static_cast<std::size_t>(inicio)])) --inicio;
+        if (SegundaMitad(texto[static_cast<std::size_t>(fin)])) ++fin;
+        plan.nuevos.push_back({nuevoId, inicio, fin});
+        esperados[nuevoId] = {inicio, fin};
+        anadir.push_back(
+            {nuevoId, comentario->author, comentario->initials, fecha, comentario->Text()});
+        conocidos.push_back(
+            {comentario, nuevoId, comentario->author, comentario->initials, comentario->Text()});
+      }
+    }
+
+    std::vector<CambioParte> cambios;
+    EstilosComentario estilos;
+    if ((!anadir.empty() || !comentarios.reemplazar.empty()) && partes_.estilos) {
+      estilos = BuscarEstilos(ParteXml(*partes_.estilos, paquete_.Leer(*partes_.estilos)));
+    }
+    if (textoCambiado || !plan.borrar.empty() || !plan.nuevos.empty()) {
+      plan.estiloReferencia = estilos.referencia;
+      EditarDocumento(*lectura.documento, lectura.recorrido, plan);
+      cambios.push_back({partes_.principal, lectura.documento->Serializar()});
+    }
+    if (!plan.borrar.empty() || !comentarios.reemplazar.empty() || !anadir.empty()) {
+      if (lectura.comentarios) {
+        cambios.push_back({*partes_.comentarios,
+                           EditarComentarios(*lectura.comentarios, lectura.leidos, plan.borrar,
+                                             comentarios.reemplazar, anadir, estilos)});
+      } else {
+        AnadirParteComentarios(Nombres(lectura.documento->Raiz()), anadir, estilos, cambios);
+      }
+    }
+    if (!plan.borrar.empty()) QuitarExtensiones(lectura.leidos, plan.borrar, cambios);
+
+    Guardado guardado;
+    guardado.bytes =
+        paquete_.Escribir(cambios, paquete_.Fecha(*paquete_.Buscar(partes_.principal)));
+    guardado.paquete.emplace(guardado.bytes);
+    guardado.partes = LocalizarPartes(*guardado.paquete);
+    Comprobar(*guardado.paquete, guardado.partes, texto, conocidos, plan.borrar, esperados,
+              guardado.recorrido);
+    guardado.conocidos = std::move(conocidos);
+    return guardado;
+  }
+
+  // Creates the comments part, with its content type and its relationship from the main part.
+  void AnadirParteComentarios(const Nombres& nombres, const std::vector<ComentarioNuevo>& anadir,
+                              const EstilosComentario& estilos,
+                              std::vector<CambioParte>& cambios) const {
+    const auto barra = partes_.principal.rfind('/');
+    const std::string carpeta =
+        barra == std::string::npos ? "" : partes_.principal.substr(0, barra + 1);
+    std::string nombre = "comments.xml";
+    for (int n = 1; paquete_.Existe(carpeta + nombre); ++n)
+      nombre = "comments" + std::to_string(n) + ".xml";
+    const std::string parte = carpeta + nombre;
+    cambios.push_back({parte, CrearComentarios(nombres.UriW(), anadir, estilos)});
+
+    const ParteXml tipos(std::string(kTiposContenido), paquete_.Leer(kTiposContenido));
+    const std::string prefijoTipos = PrefijoDe(tipos.Raiz().name());
+    std::string anadidosTipos = "<" + prefijoTipos + "Override PartName=\"/" +
+                                EscaparAtributo(parte) + "\" ContentType=\"" +
+                                std::string(kContenidoComentarios) + "\"/>";
+    if (!paquete_.Existe(partes_.relacionesPrincipal) &&
+        TipoDeContenido(tipos, partes_.relacionesPrincipal) != kContenidoRelaciones) {
+      anadidosTipos += "<" + prefijoTipos + "Override PartName=\"/" +
+                       EscaparAtributo(partes_.relacionesPrincipal) + "\" ContentType=\"" +
+                       std::string(kContenidoRelaciones) + "\"/>";
+    }
+    cambios.push_back({std::string(kTiposContenido), AnadirAlFinalDe(tipos, anadidosTipos)});
+
+    const std::string tipo =
+        std::string(nombres.Estricto() || partes_.estricto ? kRelacionesEstricto
+                                                           : kRelacionesTransicional) +
+        "comments";
+    if (paquete_.Existe(partes_.relacionesPrincipal)) {
+      const ParteXml rels(partes_.relacionesPrincipal, paquete_.Leer(partes_.relacionesPrincipal));
+      std::set<std::string> ids;
+      for (const auto& relacion : LeerRelaciones(rels, partes_.principal)) ids.insert(relacion.id);
+      std::string id;
+      for (std::size_t n = ids.size() + 1; id.empty() || ids.contains(id); ++n)
+        id = "rId" + std::to_string(n);
+      cambios.push_back(
+          {partes_.relacionesPrincipal,
+           AnadirAlFinalDe(rels, "<" + PrefijoDe(rels.Raiz().name()) + "Relationship Id=\"" + id +
+                                     "\" Type=\"" + tipo + "\" Target=\"" +
+                                     EscaparAtributo(nombre) + "\"/>")});
+    } else {
+      cambios.push_back(
+          {partes_.relacionesPrincipal,
+           "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<Relationships "
+           "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship "
+           "Id=\"rId1\" Type=\"" +
+               tipo + "\" Target=\"" + EscaparAtributo(nombre) + "\"/></Relationships>"});
+    }
+  }
+
+  static std::string PrefijoDe(std::string_view nombre) {
+    const auto dos = nombre.find(':');
+    return dos == std::string_view::npos ? "" : std::string(nombre.substr(0, dos + 1));
+  }
+
+  static std::string AnadirAlFinalDe(const ParteXml& parte, std::string contenido) {
+    const std::string texto = parte.TextoUtf8();
+    Empalme empalme(texto);
+    AnadirAlFinal(empalme, Estructurar(texto), parte.Raiz().name(), std::move(contenido));
+    return parte.Codificar(empalme.Resultado());
+  }
+
+  // Deleted comments leave the extension parts too: commentsExtended and commentsIds by the
+  // paraId of the comment's last paragraph, commentsExtensible by the durableId commentsIds gave.
+  void QuitarExtensiones(const std::vector<ComentarioXml>& leidos,
+                         const std::set<std::string>& borrar,
+                         std::vector<CambioParte>& cambios) const {
+    std::set<std::string> paraIds;
+    for (const auto& comentario : leidos) {
+      if (borrar.contains(comentario.id) && !comentario.paraId.empty())
+        paraIds.insert(comentario.paraId);
+    }
+    if (paraIds.empty()) return;
+    auto quitar = [&](const std::optional<std::string>& parte, std::string_view elemento,
+                      std::string_view clave, const std::set<std::string>& valores,
+                      std::set<std::string>* otros) {
+      if (!parte || valores.empty()) return;
+      const ParteXml xml(*parte, paquete_.Leer(*parte));
+      if (auto editada = QuitarEntradas(xml, elemento, clave, valores, "durableId", otros)) {
+        cambios.push_back({*parte, std::move(*editada)});
+      }
+    };
+    std::set<std::string> durables;
+    quitar(partes_.extendidos, "commentEx", "paraId", paraIds, nullptr);
+    quitar(partes_.ids, "commentId", "paraId", paraIds, &durables);
+    quitar(partes_.extensibles, "commentExtensible", "durableId", durables, nullptr);
+  }
+
+  // Reads the package about to be written as a later open would, and refuses it unless it holds
+  // the text and comments of the document in memory.
+  static void Comprobar(
+      const Paquete& paquete, const Partes& partes, const std::u16string& texto,
+      const std::vector<Conocido>& conocidos, const std::set<std::string>& borrados,
+      const std::map<std::string, std::pair<std::int32_t, std::int32_t>>& esperados,
+      Recorrido& recorrido) {
+    Lectura lectura = Leer(paquete, partes);
+    const bool sinParrafos = lectura.recorrido.marcas.empty();
+    if (lectura.recorrido.texto != (sinParrafos ? std::u16string() : texto)) {
+      ErrorInterno("el texto escrito no es el del documento");
+    }
+    std::map<std::string, const ComentarioXml*> escritos;
+    for (const auto& comentario : lectura.leidos) escritos.emplace(comentario.id, &comentario);
+    for (const auto& id : borrados) {
+      if (escritos.contains(id) || lectura.recorrido.anclas.contains(id)) {
+        ErrorInterno("queda rastro de un comentario eliminado");
+      }
+    }
+    for (const auto& conocido : conocidos) {
+      const auto escrito = escritos.find(conocido.id);
+      const auto anclas = lectura.recorrido.anclas.find(conocido.id);
+      if (escrito == escritos.end() || anclas == lectura.recorrido.anclas.end() ||
+          escrito->second->autor != conocido.autor ||
+          escrito->second->iniciales != conocido.iniciales ||
+          escrito->second->texto != NormalizarSaltos(conocido.texto)) {
+        ErrorInterno("un comentario no se escribió como está");
+      }
+      if (const auto esperado = esperados.find(conocido.id); esperado != esperados.end()) {
+        const auto& a = anclas->second;
+        if (a.inicio != esperado->second.first || a.fin != esperado->second.second ||
+            a.referencia != a.fin) {
+          ErrorInterno("un comentario nuevo no quedó anclado donde debía");
+        }
+      }
+    }
+    recorrido = std::move(lectura.recorrido);
+  }
+
+  Paquete paquete_;
+  Partes partes_;
+  std::shared_ptr<memory::MemoryDocument> documento_;
+  std::shared_ptr<memory::Story> historia_;  // outlives the live stretches below
+  std::u16string base_;
+  std::deque<PiezaViva> piezas_;
+  std::deque<MarcaViva> marcas_;
+  bool sinParrafos_ = false;
+  std::vector<Conocido> conocidos_;
+};
+
+DocumentoDocx::DocumentoDocx(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+DocumentoDocx::DocumentoDocx(DocumentoDocx&&) noexcept = default;
+DocumentoDocx& DocumentoDocx::operator=(DocumentoDocx&&) noexcept = default;
+DocumentoDocx::~DocumentoDocx() = default;
+
+DocumentoDocx DocumentoDocx::Abrir(const std::filesystem::path& ruta) {
+  return DocumentoDocx(std::make_unique<Impl>(LeerArchivo(ruta)));
+}
+
+DocumentoDocx DocumentoDocx::AbrirBytes(std::span<const std::uint8_t> bytes) {
+  return DocumentoDocx(
+      std::make_unique<Impl>(std::vector<std::uint8_t>(bytes.begin(), bytes.end())));
+}
+
+const std::shared_ptr<memory::MemoryDocument>& DocumentoDocx::Documento() const {
+  return impl_->Documento();
+}
+
+void DocumentoDocx::Guardar(const std::filesystem::path& ruta) { impl_->Guardar(&ruta); }
+
+std::vector<std::uint8_t> DocumentoDocx::GuardarBytes() { return impl_->Guardar(nullptr); }
+
+}  // namespace quillora::docx

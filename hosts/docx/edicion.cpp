@@ -1,0 +1,404 @@
+#include "edicion.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <set>
+
+#include "common/texto_unicode.h"
+#include "documento_docx.h"
+
+namespace quillora::docx {
+
+namespace {
+
+[[noreturn]] void ErrorInterno(const std::string& detalle) {
+  throw ErrorDocx("No se puede guardar el documento sin dañarlo: " + detalle);
+}
+
+// Visits the elements below `raiz` (included) in document order without recursion; the visit
+// answers whether to go into the element.
+template <class Visita>
+void CadaElemento(pugi::xml_node raiz, Visita visita) {
+  for (auto nodo = raiz; nodo;) {
+    const bool entrar = nodo.type() == pugi::node_element && visita(nodo);
+    if (auto hijo = nodo.first_child(); entrar && hijo) {
+      nodo = hijo;
+      continue;
+    }
+    while (nodo != raiz && !nodo.next_sibling()) nodo = nodo.parent();
+    if (nodo == raiz) break;
+    nodo = nodo.next_sibling();
+  }
+}
+
+pugi::xml_node SiguienteElemento(pugi::xml_node nodo) {
+  for (nodo = nodo.next_sibling(); nodo && nodo.type() != pugi::node_element;
+       nodo = nodo.next_sibling()) {
+  }
+  return nodo;
+}
+
+pugi::xml_node AnteriorElemento(pugi::xml_node nodo) {
+  for (nodo = nodo.previous_sibling(); nodo && nodo.type() != pugi::node_element;
+       nodo = nodo.previous_sibling()) {
+  }
+  return nodo;
+}
+
+// Where new nodes go: before `antes` in `padre`, or at its end.
+struct Lugar {
+  pugi::xml_node padre;
+  pugi::xml_node antes;
+
+  pugi::xml_node Insertar(const std::string& nombre) const {
+    pugi::xml_node destino = padre;
+    auto nodo = antes ? destino.insert_child_before(pugi::node_element, antes)
+                      : destino.append_child(pugi::node_element);
+    nodo.set_name(nombre.c_str());
+    return nodo;
+  }
+};
+
+// A piece as the edit leaves it: its first node in its run (none when it became empty).
+struct PiezaXml {
+  pugi::xml_node primero;
+  std::int32_t inicio = 0;
+  std::int32_t largo = 0;
+};
+
+class Editor {
+ public:
+  Editor(ParteXml& documento, const Recorrido& recorrido, const PlanDocumento& plan)
+      : recorrido_(recorrido),
+        plan_(plan),
+        nombres_(Nombres::AsegurarPrefijo(documento.Raiz())),
+        raiz_(documento.Raiz()) {}
+
+  void Ejecutar() {
+    if (!plan_.borrar.empty()) QuitarAnclas();
+    Reescribir();
+    Anclar();
+  }
+
+ private:
+  std::string N(std::string_view local) const { return nombres_.Elemento(local); }
+  std::string A(std::string_view local) const { return nombres_.NombreAtributo(local); }
+  Etiqueta Tipo(pugi::xml_node nodo) const { return nombres_.Clasificar(nodo.name()); }
+
+  std::int32_t InicioRegion(std::size_t parrafo) const {
+    return parrafo == 0 ? 0 : plan_.marcas[parrafo - 1] + 1;
+  }
+  std::size_t PrimeraPieza(std::size_t parrafo) const {
+    return parrafo == 0 ? 0 : recorrido_.marcas[parrafo - 1].piezasAntes;
+  }
+
+  // Anchors are taken as leaves and run properties are not searched, so that removing an anchor
+  // or an emptied run never frees a node still listed.
+  void QuitarAnclas() {
+    std::vector<pugi::xml_node> anclas;
+    CadaElemento(raiz_, [&](pugi::xml_node elemento) {
+      const auto tipo = Tipo(elemento);
+      const bool ancla = tipo == Etiqueta::CommentRangeStart || tipo == Etiqueta::CommentRangeEnd ||
+                         tipo == Etiqueta::CommentReference;
+      if (ancla && plan_.borrar.contains(nombres_.Atributo(elemento, "id").value())) {
+        anclas.push_back(elemento);
+      }
+      return !ancla && tipo != Etiqueta::RPr;
+    });
+    std::vector<pugi::xml_node> runs;
+    std::set<pugi::xml_node> vistos;
+    for (const auto ancla : anclas) {
+      auto padre = ancla.parent();
+      if (Tipo(ancla) == Etiqueta::CommentReference && Tipo(padre) == Etiqueta::R &&
+          vistos.insert(padre).second) {
+        runs.push_back(padre);
+      }
+      padre.remove_child(ancla);
+    }
+    // A run left with nothing but its properties was the reference's own run.
+    std::for_each(runs.rbegin(), runs.rend(), [&](pugi::xml_node run) {
+      bool vacio = true;
+      for (auto hijo = run.first_child(); hijo; hijo = hijo.next_sibling()) {
+        if (hijo.type() == pugi::node_element && Tipo(hijo) != Etiqueta::RPr) vacio = false;
+      }
+      if (vacio) run.parent().remove_child(run);
+    });
+  }
+
+  // Sets a w:t's text, with xml:space="preserve" when its blanks need it.
+  static void FijarTexto(pugi::xml_node t, const std::string& utf8) {
+    while (t.first_child()) t.remove_child(t.first_child());
+    if (!utf8.empty()) t.append_child(pugi::node_pcdata).set_value(utf8.c_str());
+    if (NecesitaPreservar(utf8)) {
+      auto espacio = t.attribute("xml:space");
+      if (!espacio) espacio = t.append_attribute("xml:space");
+      espacio.set_value("preserve");
+    }
+  }
+
+  static std::u16string TextoDe(pugi::xml_node t) {
+    std::string utf8;
+    for (auto hijo = t.first_child(); hijo; hijo = hijo.next_sibling()) {
+      if (hijo.type() == pugi::node_pcdata || hijo.type() == pugi::node_cdata) utf8 += hijo.value();
+    }
+    return texto::Utf8AUtf16(utf8);
+  }
+
+  // Writes `texto` as run content at `lugar`; answers the first node written.
+  pugi::xml_node Emitir(const Lugar& lugar, std::u16string_view texto) const {
+    pugi::xml_node primero;
+    for (const auto& segmento : Segmentar(texto)) {
+      pugi::xml_node nodo;
+      switch (segmento.tipo) {
+        case TipoSegmento::Texto:
+          nodo = lugar.Insertar(N("t"));
+          FijarTexto(nodo, segmento.texto);
+          break;
+        case TipoSegmento::Tab:
+          nodo = lugar.Insertar(N("tab"));
+          break;
+        case TipoSegmento::SaltoLinea:
+          nodo = lugar.Insertar(N("br"));
+          break;
+        case TipoSegmento::SaltoPagina:
+          nodo = lugar.Insertar(N("br"));
+          nodo.append_attribute(A("type").c_str()).set_value("page");
+          break;
+        case TipoSegmento::GuionDuro:
+          nodo = lugar.Insertar(N("noBreakHyphen"));
+          break;
+        case TipoSegmento::GuionOpcional:
+          nodo = lugar.Insertar(N("softHyphen"));
+          break;
+      }
+      if (!primero) primero = nodo;
+    }
+    return primero;
+  }
+
+  std::int32_t FinPieza(std::size_t pieza, std::size_t finParrafo, std::size_t parrafo) const {
+    return pieza + 1 < finParrafo ? plan_.inicios[pieza + 1] : plan_.marcas[parrafo];
+  }
+
+  void Reescribir() {
+    piezas_.resize(recorrido_.piezas.size());
+    sinteticas_.resize(recorrido_.marcas.size());
+    for (std::size_t parrafo = 0; parrafo < recorrido_.marcas.size(); ++parrafo) {
+      const std::size_t primera = PrimeraPieza(parrafo);
+      const std::size_t fin = recorrido_.marcas[parrafo].piezasAntes;
+      for (std::size_t i = primera; i < fin; ++i) {
+        const std::int32_t inicio = plan_.inicios[i];
+        const std::int32_t largo = FinPieza(i, fin, parrafo) - inicio;
+        piezas_[i] = {recorrido_.piezas[i].nodo, inicio, largo};
+        if (plan_.cambiadas[i]) {
+          piezas_[i].primero =
+              ReescribirPieza(recorrido_.piezas[i].nodo, plan_.texto.substr(inicio, largo));
+        }
+      }
+      const std::int32_t inicioRegion = InicioRegion(parrafo);
+      if (primera == fin && plan_.marcas[parrafo] > inicioRegion) {
+        const std::int32_t largo = plan_.marcas[parrafo] - inicioRegion;
+        sinteticas_[parrafo] = {
+            RunNuevo(recorrido_.marcas[parrafo].parrafo, plan_.texto.substr(inicioRegion, largo)),
+            inicioRegion, largo};
+      }
+    }
+  }
+
+  pugi::xml_node ReescribirPieza(pugi::xml_node nodo, std::u16string_view texto) const {
+    const auto segmentos = Segmentar(texto);
+    if (Tipo(nodo) == Etiqueta::T && segmentos.size() <= 1 &&
+        (segmentos.empty() || segmentos.front().tipo == TipoSegmento::Texto)) {
+      FijarTexto(nodo, segmentos.empty() ? std::string() : segmentos.front().texto);
+      return nodo;
+    }
+    const auto primero = Emitir({nodo.parent(), nodo}, texto);
+    nodo.parent().remove_child(nodo);
+    return primero;
+  }
+
+  // A run at the end of an empty paragraph, formatted as its paragraph mark.
+  pugi::xml_node RunNuevo(pugi::xml_node parrafo, std::u16string_view texto) const {
+    auto run = parrafo.append_child(pugi::node_element);
+    run.set_name(N("r").c_str());
+    for (auto pPr = parrafo.first_child(); pPr; pPr = pPr.next_sibling()) {
+      if (Tipo(pPr) != Etiqueta::PPr) continue;
+      for (auto rPr = pPr.first_child(); rPr; rPr = rPr.next_sibling()) {
+        if (Tipo(rPr) != Etiqueta::RPr) continue;
+        auto copia = run.append_copy(rPr);
+        // Revision marks of the paragraph mark are not the run's.
+        std::vector<pugi::xml_node> marcasRevision;
+        for (auto hijo = copia.first_child(); hijo; hijo = hijo.next_sibling()) {
+          const auto tipo = Tipo(hijo);
+          if (tipo == Etiqueta::Ins || tipo == Etiqueta::Del || tipo == Etiqueta::MoveFrom ||
+              tipo == Etiqueta::MoveTo || tipo == Etiqueta::RPrChange) {
+            marcasRevision.push_back(hijo);
+          }
+        }
+        for (const auto hijo : marcasRevision) copia.remove_child(hijo);
+      }
+    }
+    return Emitir({run, {}}, texto);
+  }
+
+  // Comment anchors, grouped by position and placed from the end of the text backwards, so
+  // that splitting a run never moves a place still to be used.
+  void Anclar() {
+    struct Evento {
+      int clase;  // 0 end (inner ranges first), 1 empty range, 2 start (outer ranges first)
+      std::int32_t clave;
+      const ComentarioAnclado* comentario;
+    };
+    std::map<std::int32_t, std::vector<Evento>, std::greater<>> porPosicion;
+    for (const auto& comentario : plan_.nuevos) {
+      if (comentario.inicio == comentario.fin) {
+        porPosicion[comentario.inicio].push_back({1, 0, &comentario});
+      } else {
+        porPosicion[comentario.fin].push_back({0, -comentario.inicio, &comentario});
+        porPosicion[comentario.inicio].push_back({2, -comentario.fin, &comentario});
+      }
+    }
+    for (auto& [posicion, eventos] : porPosicion) {
+      std::stable_sort(eventos.begin(), eventos.end(), [](const Evento& a, const Evento& b) {
+        return a.clase != b.clase ? a.clase < b.clase : a.clave < b.clave;
+      });
+      const Lugar lugar = LugarDe(posicion);
+      for (const auto& evento : eventos) {
+        const std::string& id = evento.comentario->id;
+        if (evento.clase != 0)
+          lugar.Insertar(N("commentRangeStart"))
+              .append_attribute(A("id").c_str())
+              .set_value(id.c_str());
+        if (evento.clase != 2) {
+          lugar.Insertar(N("commentRangeEnd"))
+              .append_attribute(A("id").c_str())
+              .set_value(id.c_str());
+          auto run = lugar.Insertar(N("r"));
+          if (!plan_.estiloReferencia.empty()) {
+            auto estilo = run.append_child(N("rPr").c_str()).append_child(N("rStyle").c_str());
+            estilo.append_attribute(A("val").c_str()).set_value(plan_.estiloReferencia.c_str());
+          }
+          run.append_child(N("commentReference").c_str())
+              .append_attribute(A("id").c_str())
+              .set_value(id.c_str());
+        }
+      }
+    }
+  }
+
+  // The place for anchors at `posicion`: right after the character before it, or before the
+  // paragraph's first character at its start, or at the end of a paragraph without text.
+  Lugar LugarDe(std::int32_t posicion) {
+    const auto parrafo = static_cast<std::size_t>(
+        std::lower_bound(plan_.marcas.begin(), plan_.marcas.end(), posicion) -
+        plan_.marcas.begin());
+    if (parrafo >= recorrido_.marcas.size()) ErrorInterno("una posición queda fuera del texto");
+    const std::int32_t inicioRegion = InicioRegion(parrafo);
+    const std::int32_t finRegion = plan_.marcas[parrafo];
+    if (inicioRegion == finRegion) return {recorrido_.marcas[parrafo].parrafo, {}};
+    const std::int32_t caracter = posicion == inicioRegion ? posicion : posicion - 1;
+    const PiezaXml& pieza = PiezaCon(parrafo, caracter);
+    if (posicion == inicioRegion) return CortarAntes(pieza.primero);
+    return CortarDentro(pieza, posicion - pieza.inicio);
+  }
+
+  const PiezaXml& PiezaCon(std::size_t parrafo, std::int32_t caracter) const {
+    if (sinteticas_[parrafo].primero) return sinteticas_[parrafo];
+    const auto primera = piezas_.begin() + static_cast<std::ptrdiff_t>(PrimeraPieza(parrafo));
+    const auto fin =
+        piezas_.begin() + static_cast<std::ptrdiff_t>(recorrido_.marcas[parrafo].piezasAntes);
+    const auto despues = std::upper_bound(
+        primera, fin, caracter, [](std::int32_t c, const PiezaXml& p) { return c < p.inicio; });
+    if (despues == primera || !(despues - 1)->primero) ErrorInterno("un carácter no tiene pieza");
+    return *(despues - 1);
+  }
+
+  std::int32_t Largo(pugi::xml_node nodo) const {
+    return Tipo(nodo) == Etiqueta::T ? static_cast<std::int32_t>(TextoDe(nodo).size()) : 1;
+  }
+
+  // After the `desplazamiento`-th character of a piece, splitting its w:t when needed.
+  Lugar CortarDentro(const PiezaXml& pieza, std::int32_t desplazamiento) {
+    std::int32_t acumulado = 0;
+    for (auto nodo = pieza.primero; nodo; nodo = SiguienteElemento(nodo)) {
+      const std::int32_t largo = Largo(nodo);
+      if (acumulado + largo < desplazamiento) {
+        acumulado += largo;
+        continue;
+      }
+      if (acumulado + largo > desplazamiento) {
+        const std::u16string texto = TextoDe(nodo);
+        const auto corte = static_cast<std::size_t>(desplazamiento - acumulado);
+        auto segunda = nodo.parent().insert_child_after(pugi::node_element, nodo);
+        segunda.set_name(nodo.name());
+        FijarTexto(nodo, texto::Utf16AUtf8(std::u16string_view(texto).substr(0, corte)));
+        FijarTexto(segunda, texto::Utf16AUtf8(std::u16string_view(texto).substr(corte)));
+      }
+      return CortarDespues(nodo);
+    }
+    ErrorInterno("una posición cae fuera de su pieza");
+  }
+
+  // A run after `run` with its attributes and properties, to receive part of its content.
+  pugi::xml_node Mitad(pugi::xml_node run) const {
+    auto mitad = run.parent().insert_child_after(pugi::node_element, run);
+    mitad.set_name(run.name());
+    for (const auto atributo : run.attributes()) mitad.append_copy(atributo);
+    for (auto hijo = run.first_child(); hijo; hijo = hijo.next_sibling()) {
+      if (hijo.type() != pugi::node_element) continue;
+      if (Tipo(hijo) == Etiqueta::RPr) mitad.append_copy(hijo);
+      break;
+    }
+    return mitad;
+  }
+
+  Lugar CortarDespues(pugi::xml_node nodo) const {
+    const auto run = nodo.parent();
+    if (!SiguienteElemento(nodo)) return {run.parent(), run.next_sibling()};
+    auto mitad = Mitad(run);
+    while (auto siguiente = nodo.next_sibling()) mitad.append_move(siguiente);
+    return {run.parent(), mitad};
+  }
+
+  Lugar CortarAntes(pugi::xml_node nodo) const {
+    const auto run = nodo.parent();
+    const auto anterior = AnteriorElemento(nodo);
+    if (!anterior || Tipo(anterior) == Etiqueta::RPr) return {run.parent(), run};
+    auto mitad = Mitad(run);
+    for (auto actual = nodo; actual;) {
+      const auto siguiente = actual.next_sibling();
+      mitad.append_move(actual);
+      actual = siguiente;
+    }
+    return {run.parent(), mitad};
+  }
+
+  const Recorrido& recorrido_;
+  const PlanDocumento& plan_;
+  const Nombres nombres_;
+  pugi::xml_node raiz_;
+  std::vector<PiezaXml> piezas_;
+  std::vector<PiezaXml> sinteticas_;  // per paragraph, the run given to a paragraph without text
+};
+
+}  // namespace
+
+void EditarDocumento(ParteXml& documento, const Recorrido& recorrido, const PlanDocumento& plan) {
+  Editor(documento, recorrido, plan).Ejecutar();
+}
+
+std::int64_t MayorId(pugi::xml_node raiz) {
+  const Nombres nombres(raiz);
+  std::int64_t mayor = -1;
+  CadaElemento(raiz, [&](pugi::xml_node elemento) {
+    const std::string_view valor = nombres.Atributo(elemento, "id").value();
+    std::int64_t id = 0;
+    const auto [fin, error] = std::from_chars(valor.data(), valor.data() + valor.size(), id);
+    if (error == std::errc() && fin == valor.data() + valor.size()) mayor = std::max(mayor, id);
+    return true;
+  });
+  return mayor;
+}
+
+}  // namespace quillora::docx

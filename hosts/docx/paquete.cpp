@@ -1,0 +1,249 @@
+#include "paquete.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <span>
+
+#include "documento_docx.h"
+
+namespace quillora::docx {
+
+namespace {
+
+constexpr std::array<std::uint8_t, 8> kFirmaOle = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+
+std::string Minusculas(std::string_view texto) {
+  std::string salida(texto);
+  std::transform(salida.begin(), salida.end(), salida.begin(), [](unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  });
+  return salida;
+}
+
+// Whether the OLE file names a stream `nombre` (directory entries hold names in UTF-16LE).
+bool TieneFlujo(std::span<const std::uint8_t> bytes, std::string_view nombre) {
+  std::vector<std::uint8_t> buscado;
+  for (const char c : nombre) {
+    buscado.push_back(static_cast<std::uint8_t>(c));
+    buscado.push_back(0);
+  }
+  return std::search(bytes.begin(), bytes.end(), buscado.begin(), buscado.end()) != bytes.end();
+}
+
+[[noreturn]] void ErrorOle(std::span<const std::uint8_t> bytes) {
+  if (TieneFlujo(bytes, "EncryptedPackage")) {
+    throw ErrorDocx(
+        "El documento está cifrado con contraseña; quite la contraseña en Word (Archivo > "
+        "Información > Proteger documento) y vuelva a intentarlo");
+  }
+  if (TieneFlujo(bytes, "WordDocument")) {
+    throw ErrorDocx(
+        "El archivo es un documento de Word 97-2003 (.doc), no un .docx; ábralo en Word y "
+        "guárdelo como documento de Word (.docx)");
+  }
+  throw ErrorDocx(
+      "El archivo no es un documento .docx: es un archivo compuesto OLE (un documento cifrado "
+      "con contraseña o de un formato antiguo)");
+}
+
+[[noreturn]] void ErrorZip(int codigo, std::span<const std::uint8_t> bytes) {
+  if (codigo == ZIP_ER_MEMORY) throw ErrorDocx("No hay memoria suficiente para abrir el documento");
+  const bool pareceZip = bytes.size() >= 2 && bytes[0] == 'P' && bytes[1] == 'K';
+  if (codigo == ZIP_ER_NOZIP && !pareceZip) {
+    throw ErrorDocx("El archivo no es un documento .docx: no es un archivo ZIP");
+  }
+  throw ErrorDocx(
+      "El archivo no es un documento .docx válido: el archivo ZIP está dañado o incompleto");
+}
+
+std::string Mib(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+
+}  // namespace
+
+void Paquete::Cerrar::operator()(zip* archivo) const { zip_discard(archivo); }
+
+Paquete::Paquete(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
+  if (bytes_.empty()) throw ErrorDocx("El archivo no es un documento .docx: está vacío");
+  if (bytes_.size() >= sizeof kFirmaOle &&
+      std::equal(std::begin(kFirmaOle), std::end(kFirmaOle), bytes_.begin())) {
+    ErrorOle(bytes_);
+  }
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* fuente = zip_source_buffer_create(bytes_.data(), bytes_.size(), 0, &error);
+  if (fuente == nullptr) ErrorZip(zip_error_code_zip(&error), bytes_);
+  zip_t* archivo = zip_open_from_source(fuente, ZIP_RDONLY, &error);
+  if (archivo == nullptr) {
+    zip_source_free(fuente);
+    const int codigo = zip_error_code_zip(&error);
+    zip_error_fini(&error);
+    ErrorZip(codigo, bytes_);
+  }
+  zip_error_fini(&error);
+  zip_.reset(archivo);
+
+  const zip_int64_t cuantas = zip_get_num_entries(archivo, 0);
+  std::uint64_t total = 0;
+  for (zip_int64_t i = 0; i < cuantas; ++i) {
+    zip_stat_t estado;
+    if (zip_stat_index(archivo, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW, &estado) != 0 ||
+        (estado.valid & (ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE)) !=
+            (ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE)) {
+      ErrorZip(ZIP_ER_INCONS, bytes_);
+    }
+    Entrada entrada;
+    entrada.nombre = estado.name;
+    entrada.tamano = estado.size;
+    entrada.metodo = (estado.valid & ZIP_STAT_COMP_METHOD) ? estado.comp_method : ZIP_CM_DEFLATE;
+    entrada.fecha = (estado.valid & ZIP_STAT_MTIME) ? estado.mtime : 0;
+    if ((estado.valid & ZIP_STAT_ENCRYPTION_METHOD) && estado.encryption_method != ZIP_EM_NONE) {
+      throw ErrorDocx(
+          "El documento está cifrado con contraseña; quite la contraseña y vuelva a intentarlo");
+    }
+    // Limits against zip bombs, on the sizes the archive declares (reading enforces them).
+    if (estado.size > kMaximoParte) {
+      throw ErrorDocx("El documento .docx no se abre: la parte «" + entrada.nombre + "» ocupa " +
+                      Mib(estado.size) + " descomprimida (el máximo es " + Mib(kMaximoParte) + ")");
+    }
+    total += estado.size;
+    if (total > kMaximoTotal) {
+      throw ErrorDocx("El documento .docx no se abre: descomprimido ocupa más de " +
+                      Mib(kMaximoTotal));
+    }
+    if (estado.size > kParteGrande && estado.size / kRazonMaxima > estado.comp_size) {
+      throw ErrorDocx("El documento .docx no se abre: la parte «" + entrada.nombre +
+                      "» está comprimida más de " + std::to_string(kRazonMaxima) +
+                      " a 1, como en una bomba ZIP");
+    }
+    porNombre_.emplace(Minusculas(entrada.nombre), entradas_.size());
+    entradas_.push_back(std::move(entrada));
+  }
+}
+
+Paquete::Paquete(Paquete&&) noexcept = default;
+Paquete& Paquete::operator=(Paquete&&) noexcept = default;
+Paquete::~Paquete() = default;
+
+std::optional<std::size_t> Paquete::Buscar(std::string_view parte) const {
+  if (parte.starts_with('/')) parte.remove_prefix(1);
+  const auto encontrada = porNombre_.find(Minusculas(parte));
+  if (encontrada == porNombre_.end()) return std::nullopt;
+  return encontrada->second;
+}
+
+std::string Paquete::Leer(std::string_view parte) const {
+  const auto entrada = Buscar(parte);
+  if (!entrada)
+    throw ErrorDocx("El documento .docx no tiene la parte «" + std::string(parte) + "»");
+  return Leer(*entrada);
+}
+
+std::string Paquete::Leer(std::size_t entrada) const {
+  const auto& datos = entradas_[entrada];
+  auto danada = [&] {
+    return ErrorDocx("El documento .docx está dañado: la parte «" + datos.nombre +
+                     "» no se puede descomprimir");
+  };
+  zip_file_t* archivo = zip_fopen_index(zip_.get(), entrada, 0);
+  if (archivo == nullptr) throw danada();
+  // One byte more than declared tells a part that lies about its size.
+  std::string contenido(datos.tamano + 1, '\0');
+  std::uint64_t leidos = 0;
+  for (;;) {
+    const zip_int64_t n = zip_fread(archivo, contenido.data() + leidos, contenido.size() - leidos);
+    if (n < 0) {
+      zip_fclose(archivo);
+      throw danada();
+    }
+    if (n == 0) break;
+    leidos += static_cast<std::uint64_t>(n);
+    if (leidos > datos.tamano) {
+      zip_fclose(archivo);
+      throw danada();
+    }
+  }
+  if (zip_fclose(archivo) != 0 || leidos != datos.tamano) throw danada();
+  contenido.resize(leidos);
+  return contenido;
+}
+
+std::vector<std::uint8_t> Paquete::Escribir(const std::vector<CambioParte>& cambios,
+                                            std::time_t fechaNuevas) const {
+  if (cambios.empty()) return bytes_;
+  auto fallo = [](const std::string& detalle) {
+    return ErrorDocx("No se puede guardar el documento: " + detalle);
+  };
+  // A new archive in memory of libzip's own (so that it never writes over the bytes it reads):
+  // each entry in its place, unchanged ones copied compressed as they are.
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* destino = zip_source_buffer_create(nullptr, 0, 0, &error);
+  zip_error_fini(&error);
+  if (destino == nullptr) throw fallo("sin memoria");
+  zip_source_keep(destino);
+  struct Fuente {
+    zip_source_t* s;
+    ~Fuente() { zip_source_free(s); }
+  } guardaDestino{destino};
+  zip_error_init(&error);
+  zip_t* archivo = zip_open_from_source(destino, ZIP_TRUNCATE, &error);
+  zip_error_fini(&error);
+  if (archivo == nullptr) throw fallo("no se pudo crear el paquete");
+  std::unique_ptr<zip, Cerrar> guardaArchivo(archivo);
+
+  auto anadir = [&](const std::string& nombre, zip_source_t* datos, std::int32_t metodo,
+                    std::time_t fecha) {
+    if (datos == nullptr) throw fallo(zip_strerror(archivo));
+    const zip_int64_t indice = zip_file_add(archivo, nombre.c_str(), datos, 0);
+    if (indice < 0) {
+      zip_source_free(datos);
+      throw fallo(zip_strerror(archivo));
+    }
+    const auto i = static_cast<zip_uint64_t>(indice);
+    // Level 6, zlib's usual balance: the best compression costs much more time on large parts.
+    if (zip_set_file_compression(archivo, i, metodo, metodo == ZIP_CM_DEFLATE ? 6 : 0) != 0 ||
+        zip_file_set_mtime(archivo, i, fecha, 0) != 0) {
+      throw fallo(zip_strerror(archivo));
+    }
+  };
+  auto fuenteDe = [&](const CambioParte& cambio) {
+    return zip_source_buffer(archivo, cambio.contenido.data(), cambio.contenido.size(), 0);
+  };
+  std::vector<bool> escritos(cambios.size());
+  for (std::size_t i = 0; i < entradas_.size(); ++i) {
+    const auto& entrada = entradas_[i];
+    std::size_t cambio = 0;
+    while (cambio < cambios.size() && Buscar(cambios[cambio].nombre) != i) ++cambio;
+    if (cambio < cambios.size()) {
+      escritos[cambio] = true;
+      anadir(entrada.nombre, fuenteDe(cambios[cambio]),
+             entrada.metodo == ZIP_CM_STORE ? ZIP_CM_STORE : ZIP_CM_DEFLATE, entrada.fecha);
+    } else {
+      anadir(entrada.nombre, zip_source_zip(archivo, zip_.get(), i, 0, 0, -1), entrada.metodo,
+             entrada.fecha);
+    }
+  }
+  for (std::size_t cambio = 0; cambio < cambios.size(); ++cambio) {
+    if (!escritos[cambio])
+      anadir(cambios[cambio].nombre, fuenteDe(cambios[cambio]), ZIP_CM_DEFLATE, fechaNuevas);
+  }
+  if (zip_close(archivo) != 0) throw fallo(zip_strerror(archivo));
+  static_cast<void>(guardaArchivo.release());  // zip_close freed it
+
+  zip_stat_t estado;
+  if (zip_source_stat(destino, &estado) != 0 || zip_source_open(destino) != 0) {
+    throw fallo("no se pudo leer el paquete escrito");
+  }
+  std::vector<std::uint8_t> salida(estado.size);
+  const zip_int64_t leidos = zip_source_read(destino, salida.data(), salida.size());
+  zip_source_close(destino);
+  if (leidos < 0 || static_cast<std::uint64_t>(leidos) != salida.size()) {
+    throw fallo("no se pudo leer el paquete escrito");
+  }
+  return salida;
+}
+
+}  // namespace quillora::docx

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <pugixml.hpp>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "xml.h"
+
+namespace quillora::docx {
+
+// What a piece of the main text is in the XML: a w:t, or one of the run elements that stand
+// for a character (w:tab, w:br, w:sym...).
+struct Pieza {
+  pugi::xml_node nodo;
+  std::int32_t inicio = 0;
+  std::int32_t largo = 0;
+};
+
+// A paragraph mark: the w:p it ends, its position in the text and how many pieces come before
+// it.
+struct Marca {
+  pugi::xml_node parrafo;
+  std::int32_t posicion = 0;
+  std::size_t piezasAntes = 0;
+};
+
+// Where a comment's anchors fall in the text (-1 when absent) and the order in which its first
+// anchor appeared.
+struct Anclas {
+  std::int32_t inicio = -1;
+  std::int32_t fin = -1;
+  std::int32_t referencia = -1;
+  std::size_t orden = 0;
+};
+
+// The text a walk found, with its paragraph marks ('\r'), its pieces and the comments' anchors
+// by comment id.
+struct Recorrido {
+  std::u16string texto;
+  std::vector<Pieza> piezas;
+  std::vector<Marca> marcas;
+  std::unordered_map<std::string, Anclas> anclas;
+};
+
+// Walks the body of a w:document.
+//
+// Main text: paragraphs in order, in table cells (nested too), content controls, custom XML,
+// smart tags, hyperlinks, simple fields, tracked insertions and moves, bidirectional
+// containers; in runs, w:t, the results of complex fields (never their codes), and tab
+// (\t), line break (\v), page or column break (\f), non-breaking hyphen (U+2011), optional
+// hyphen (U+00AD) and symbols. Everything else (deletions, text boxes, drawings, alternate
+// content, properties, runs outside a paragraph) is left alone. Control characters inside
+// w:t read as blanks, so that the text has no paragraph mark of its own.
+Recorrido RecorrerDocumento(const ParteXml& documento);
+
+// The text of a comment: its paragraphs joined by '\r'.
+std::string TextoDeComentario(pugi::xml_node comentario, const Nombres& nombres);
+
+// The characters the text uses for run elements, and back.
+inline constexpr char16_t kSaltoLinea = u'\v';
+inline constexpr char16_t kSaltoPagina = u'\f';
+inline constexpr char16_t kGuionDuro = u'\u2011';
+inline constexpr char16_t kGuionOpcional = u'\u00AD';
+
+}  // namespace quillora::docx
+
+namespace quillora::docx {
+
+// Text to write into runs, cut where a character stands for a run element.
+enum class TipoSegmento { Texto, Tab, SaltoLinea, SaltoPagina, GuionDuro, GuionOpcional };
+struct Segmento {
+  TipoSegmento tipo;
+  std::string texto;  // UTF-8, for Texto
+};
+// Refuses (ErrorDocx) characters an XML part cannot hold; '\n' counts as a line break.
+std::vector<Segmento> Segmentar(std::u16string_view texto);
+// Whether a w:t holding `texto` needs xml:space="preserve" to keep its blanks.
+bool NecesitaPreservar(std::string_view texto);
+
+}  // namespace quillora::docx

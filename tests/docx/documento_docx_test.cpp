@@ -1,0 +1,350 @@
+// Saving a .docx: what the document in memory changed reaches the file, and nothing else does.
+#include "documento_docx.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+
+#include "docx/paquete_prueba.h"
+#include "memory_comment.h"
+#include "memory_document.h"
+#include "word/comment.h"
+#include "word/range.h"
+
+namespace quillora::docx {
+namespace {
+
+using prueba::CarpetaTemporal;
+using prueba::Docx;
+namespace fs = std::filesystem;
+
+// "Los " + bold "trabaja" + italic "dores llegan." and a bookmark whose id is the highest.
+Docx Frase() {
+  Docx docx;
+  docx.cuerpo =
+      "<w:p><w:bookmarkStart w:id=\"12\" w:name=\"m\"/><w:r><w:t xml:space=\"preserve\">Los "
+      "</w:t></w:r>"
+      "<w:r><w:rPr><w:b/></w:rPr><w:t>trabaja</w:t></w:r>"
+      "<w:r><w:rPr><w:i/></w:rPr><w:t xml:space=\"preserve\">dores "
+      "llegan.</w:t></w:r><w:bookmarkEnd w:id=\"12\"/></w:p>"
+      "<w:p><w:pPr><w:rPr><w:u w:val=\"single\"/><w:ins w:id=\"2\" "
+      "w:author=\"A\"/></w:rPr></w:pPr></w:p>";
+  return docx;
+}
+
+std::shared_ptr<word::Comment> Marcar(const memory::MemoryDocument& documento, std::int32_t inicio,
+                                      std::int32_t fin, const std::string& texto) {
+  auto comentario = documento.GetComments()->Add(*documento.Range(inicio, fin), texto);
+  comentario->SetAuthor("Quillora");
+  comentario->SetInitial("QKV");
+  return comentario;
+}
+
+// Sets SOURCE_DATE_EPOCH for one test.
+class FechaFija {
+ public:
+  explicit FechaFija(const char* segundos) { setenv("SOURCE_DATE_EPOCH", segundos, 1); }
+  ~FechaFija() { unsetenv("SOURCE_DATE_EPOCH"); }
+};
+
+class Guardado : public ::testing::Test {
+ protected:
+  fs::path Entrada(const Docx& docx) {
+    docx.Escribir(carpeta / "entrada.docx");
+    return carpeta / "entrada.docx";
+  }
+  CarpetaTemporal carpeta;
+};
+
+TEST_F(Guardado, SinCambiosElArchivoQuedaIgualByteAByte) {
+  const auto entrada = Entrada(Frase());
+  auto documento = DocumentoDocx::Abrir(entrada);
+  documento.Guardar(carpeta / "salida.docx");
+  EXPECT_EQ(prueba::LeerBytes(carpeta / "salida.docx"), prueba::LeerBytes(entrada));
+}
+
+TEST_F(Guardado, ComentarioNuevoSinParteDeComentariosLaCrea) {
+  const auto entrada = Entrada(Frase());
+  const auto antes = prueba::PartesDe(entrada);
+  FechaFija fecha("1700000000");
+  auto documento = DocumentoDocx::Abrir(entrada);
+  Marcar(*documento.Documento(), 4, 16, "personas trabajadoras\r\nplantilla");
+  Marcar(*documento.Documento(), 17, 23, "");
+  documento.Guardar(carpeta / "salida.docx");
+
+  const auto despues = prueba::PartesDe(carpeta / "salida.docx");
+  // Anchors around the words, the second splitting the italic run; reference runs after them.
+  EXPECT_EQ(prueba::Forma(despues.at("word/document.xml")),
+            "bookmarkStart|r:Los |<13|r[b]:trabaja|r[i]:dores|>13|r[rStyle=CommentReference]:@13|"
+            "r[i]: |<14|r[i]:llegan|>14|r[rStyle=CommentReference]:@14|r[i]:.|bookmarkEnd");
+  const std::string& comentarios = despues.at("word/comments.xml");
+  EXPECT_NE(comentarios.find("<w:comment w:id=\"13\" w:author=\"Quillora\" w:initials=\"QKV\" "
+                             "w:date=\"2023-11-14T22:13:20Z\">"),
+            std::string::npos);
+  EXPECT_NE(comentarios.find("<w:t>personas trabajadoras</w:t></w:r></w:p><w:p><w:pPr><w:pStyle "
+                             "w:val=\"CommentText\"/>"
+                             "</w:pPr><w:r><w:t>plantilla</w:t>"),
+            std::string::npos);
+  EXPECT_NE(comentarios.find("<w:comment w:id=\"14\""), std::string::npos);
+  EXPECT_NE(
+      despues.at("[Content_Types].xml")
+          .find("<Override PartName=\"/word/comments.xml\" ContentType=\""
+                "application/vnd.openxmlformats-officedocument.wordprocessingml.comments+xml\"/></"
+                "Types>"),
+      std::string::npos);
+  EXPECT_TRUE(std::regex_search(
+      despues.at("word/_rels/document.xml.rels"),
+      std::regex("<Relationship Id=\"rId\\d+\" Type=\"http://schemas.openxmlformats.org/"
+                 "officeDocument/2006/relationships/comments\" Target=\"comments.xml\"/>")));
+  for (const auto& parte :
+       {"word/styles.xml", "word/footnotes.xml", "docProps/app.xml", "_rels/.rels"}) {
+    EXPECT_EQ(despues.at(parte), antes.at(parte)) << parte;
+  }
+
+  auto leido = DocumentoDocx::Abrir(carpeta / "salida.docx");
+  const auto& lista = leido.Documento()->CommentList();
+  ASSERT_EQ(lista.size(), 2u);
+  EXPECT_EQ(lista[0]->Text(), "personas trabajadoras\rplantilla");
+  EXPECT_EQ(lista[0]->author, "Quillora");
+  EXPECT_EQ(lista[0]->initials, "QKV");
+  EXPECT_EQ(lista[0]->Scope().start, 4);
+  EXPECT_EQ(lista[0]->Scope().end, 16);
+  EXPECT_EQ(lista[1]->Scope().start, 17);
+  EXPECT_EQ(lista[1]->Scope().end, 23);
+}
+
+TEST_F(Guardado, SinEstilosDeComentarioNoSeNombranEstilos) {
+  Docx docx = Frase();
+  docx.estilos = false;
+  auto documento = DocumentoDocx::Abrir(Entrada(docx));
+  Marcar(*documento.Documento(), 0, 3, "x");
+  documento.Guardar(carpeta / "salida.docx");
+  const auto partes = prueba::PartesDe(carpeta / "salida.docx");
+  EXPECT_EQ(prueba::Forma(partes.at("word/document.xml")).substr(0, 40),
+            "bookmarkStart|<13|r:Los|>13|r:@13|r: |r[");
+  EXPECT_EQ(partes.at("word/comments.xml").find("Style"), std::string::npos);
+}
+
+TEST_F(Guardado, ConSourceDateEpochLaSalidaEsReproducible) {
+  const auto entrada = Entrada(Frase());
+  FechaFija fecha("86400");
+  std::vector<std::vector<std::uint8_t>> salidas;
+  for (int vez = 0; vez < 2; ++vez) {
+    auto documento = DocumentoDocx::Abrir(entrada);
+    Marcar(*documento.Documento(), 4, 16, "a");
+    salidas.push_back(documento.GuardarBytes());
+  }
+  EXPECT_EQ(salidas[0], salidas[1]);
+  const std::string bytes(salidas[0].begin(), salidas[0].end());
+  EXPECT_NE(prueba::LeerBytes(entrada), bytes);
+  prueba::EscribirBytes(carpeta / "salida.docx", bytes);
+  EXPECT_NE(prueba::PartesDe(carpeta / "salida.docx")
+                .at("word/comments.xml")
+                .find("w:date=\"1970-01-02T00:00:00Z\""),
+            std::string::npos);
+}
+
+// The processing run's part: it deletes the old marks (initials QKV), wherever they are anchored,
+// and every trace of them goes from every comment part; the other comments keep their bytes.
+TEST_F(Guardado, BorrarComentarioQuitaTodoRastroYRespetaLosDemas) {
+  Docx docx;
+  docx.cuerpo =
+      "<w:p><w:commentRangeStart w:id=\"1\"/><w:r><w:t>Los</w:t></w:r><w:commentRangeEnd "
+      "w:id=\"1\"/>"
+      "<w:r><w:rPr><w:rStyle w:val=\"CommentReference\"/></w:rPr><w:commentReference "
+      "w:id=\"1\"/></w:r>"
+      "<w:commentRangeStart w:id=\"2\"/><w:r><w:t xml:space=\"preserve\"> "
+      "niños</w:t></w:r><w:commentRangeEnd w:id=\"2\"/>"
+      "<w:r><w:commentReference w:id=\"2\"/></w:r>"
+      "<w:del w:id=\"7\" w:author=\"A\"><w:r><w:commentReference "
+      "w:id=\"3\"/><w:delText>x</w:delText></w:r></w:del></w:p>";
+  const std::string marta =
+      "<w:comment w:id=\"2\" w:author=\"Marta\" w:date=\"2024-01-01T00:00:00Z\" w:initials=\"MR\">"
+      "<w:p w14:paraId=\"00000002\"><w:r><w:rPr></w:rPr><w:t>Mejor «la "
+      "infancia»</w:t></w:r></w:p></w:comment>";
+  docx.comentarios =
+      "<w:comment w:id=\"1\" w:author=\"Quillora\" w:initials=\"QKV\"><w:p "
+      "w14:paraId=\"00000001\"><w:r><w:t>a</w:t></w:r></w:p></w:comment>" +
+      marta +
+      "<w:comment w:id=\"3\" w:author=\"Quillora\" w:initials=\"QKV\"><w:p "
+      "w14:paraId=\"00000003\"><w:r><w:t>b</w:t></w:r></w:p></w:comment>";
+  docx.extendidos =
+      "<w15:commentEx w15:paraId=\"00000001\" w15:done=\"0\"/><w15:commentEx "
+      "w15:paraId=\"00000002\" w15:done=\"0\"/>"
+      "<w15:commentEx w15:paraId=\"00000003\" w15:done=\"0\"/>";
+  docx.ids =
+      "<w16cid:commentId w16cid:paraId=\"00000001\" w16cid:durableId=\"1A\"/>"
+      "<w16cid:commentId w16cid:paraId=\"00000002\" w16cid:durableId=\"2B\"/>"
+      "<w16cid:commentId w16cid:paraId=\"00000003\" w16cid:durableId=\"3C\"/>";
+  docx.extensibles =
+      "<w16cex:commentExtensible w16cex:durableId=\"1A\" w16cex:dateUtc=\"2024-01-01T00:00:00Z\"/>"
+      "<w16cex:commentExtensible w16cex:durableId=\"2B\" w16cex:dateUtc=\"2024-01-01T00:00:00Z\"/>"
+      "<w16cex:commentExtensible w16cex:durableId=\"3C\" w16cex:dateUtc=\"2024-01-01T00:00:00Z\"/>";
+  const auto entrada = Entrada(docx);
+  const auto antes = prueba::PartesDe(entrada);
+  auto documento = DocumentoDocx::Abrir(entrada);
+  auto comentarios = documento.Documento()->GetComments();
+  ASSERT_EQ(comentarios->Count(), 3);
+  for (std::int32_t i = 1; i <= comentarios->Count();) {
+    if (comentarios->Item(i)->GetInitial() == "QKV") {
+      comentarios->Item(i)->Delete();
+    } else {
+      ++i;
+    }
+  }
+  documento.Guardar(carpeta / "salida.docx");
+
+  const auto despues = prueba::PartesDe(carpeta / "salida.docx");
+  EXPECT_EQ(prueba::Forma(despues.at("word/document.xml")), "r:Los|<2|r: niños|>2|r:@2|del");
+  EXPECT_EQ(despues.at("word/document.xml").find("w:id=\"3\""), std::string::npos);
+  auto sinEntre = [](const std::string& parte, const std::string& desde, const std::string& hasta) {
+    const auto inicio = parte.find(desde);
+    return parte.substr(0, inicio) + parte.substr(parte.find(hasta, inicio) + hasta.size());
+  };
+  std::string esperado = antes.at("word/comments.xml");
+  esperado = sinEntre(esperado, "<w:comment w:id=\"1\"", "</w:comment>");
+  esperado = sinEntre(esperado, "<w:comment w:id=\"3\"", "</w:comment>");
+  EXPECT_EQ(despues.at("word/comments.xml"), esperado);
+  EXPECT_NE(despues.at("word/comments.xml").find(marta), std::string::npos);
+  for (const auto& [parte, quitar] : std::vector<std::pair<std::string, std::vector<std::string>>>{
+           {"word/commentsExtended.xml",
+            {"<w15:commentEx w15:paraId=\"00000001\"", "<w15:commentEx w15:paraId=\"00000003\""}},
+           {"word/commentsIds.xml",
+            {"<w16cid:commentId w16cid:paraId=\"00000001\"",
+             "<w16cid:commentId w16cid:paraId=\"00000003\""}},
+           {"word/commentsExtensible.xml",
+            {"<w16cex:commentExtensible w16cex:durableId=\"1A\"",
+             "<w16cex:commentExtensible w16cex:durableId=\"3C\""}}}) {
+    std::string esperada = antes.at(parte);
+    for (const auto& entrada : quitar) esperada = sinEntre(esperada, entrada, "/>");
+    EXPECT_EQ(despues.at(parte), esperada) << parte;
+  }
+
+  auto leido = DocumentoDocx::Abrir(carpeta / "salida.docx");
+  ASSERT_EQ(leido.Documento()->CommentList().size(), 1u);
+  EXPECT_EQ(leido.Documento()->CommentList()[0]->author, "Marta");
+}
+
+TEST_F(Guardado, IdsNuevosPorEncimaDeTodosLosUsados) {
+  Docx docx = Frase();
+  docx.comentarios = "<w:comment w:id=\"40\" w:author=\"X\" w:initials=\"X\"><w:p/></w:comment>";
+  auto documento = DocumentoDocx::Abrir(Entrada(docx));
+  Marcar(*documento.Documento(), 0, 3, "a");
+  Marcar(*documento.Documento(), 4, 16, "b");
+  documento.Guardar(carpeta / "salida.docx");
+  const auto comentarios = prueba::PartesDe(carpeta / "salida.docx").at("word/comments.xml");
+  EXPECT_NE(comentarios.find("<w:comment w:id=\"41\""), std::string::npos);
+  EXPECT_NE(comentarios.find("<w:comment w:id=\"42\""), std::string::npos);
+}
+
+TEST_F(Guardado, MilesDeComentariosEnUnDocumento) {
+  Docx docx;
+  for (int p = 0; p < 300; ++p) {
+    docx.cuerpo +=
+        "<w:p><w:r><w:t xml:space=\"preserve\">uno dos tres cuatro cinco </w:t></w:r>"
+        "<w:r><w:rPr><w:b/></w:rPr><w:t>seis siete ocho nueve diez</w:t></w:r></w:p>";
+  }
+  auto documento = DocumentoDocx::Abrir(Entrada(docx));
+  const auto& memoria = *documento.Documento();
+  auto palabras = memoria.Range()->GetWords();
+  std::vector<std::pair<std::int32_t, std::int32_t>> alcances;
+  for (std::int32_t i = 1; i <= palabras->Count(); ++i) {
+    auto palabra = palabras->Item(i);
+    if (palabra->GetText() == "\r") continue;
+    const std::int32_t fin = palabra->GetEnd() - (palabra->GetText().back() == ' ' ? 1 : 0);
+    Marcar(memoria, palabra->GetStart(), fin, "alternativa");
+    alcances.emplace_back(palabra->GetStart(), fin);
+  }
+  ASSERT_EQ(alcances.size(), 3000u);
+  documento.Guardar(carpeta / "salida.docx");
+  auto leido = DocumentoDocx::Abrir(carpeta / "salida.docx");
+  EXPECT_EQ(leido.Documento()->MainText(), memoria.MainText());
+  const auto& lista = leido.Documento()->CommentList();
+  ASSERT_EQ(lista.size(), alcances.size());
+  for (std::size_t i = 0; i < lista.size(); ++i) {
+    EXPECT_EQ(std::pair(lista[i]->Scope().start, lista[i]->Scope().end), alcances[i]);
+  }
+}
+
+TEST_F(Guardado, TextoEscritoTomaElFormatoDeSuPrimerCaracter) {
+  auto documento = DocumentoDocx::Abrir(Entrada(Frase()));
+  const auto& memoria = *documento.Documento();
+  memoria.Range(4, 16)->SetText("personas trabajadoras");  // over bold and italic: bold
+  memoria.Range(25, 25)->SetText(" pronto");               // where two runs meet: the one before
+  memoria.Range(0, 0)->SetText("¡");                       // at the paragraph's start: the first
+  memoria.Range(26, 26)->SetText("\t");                    // a tab is a run element
+  documento.Guardar(carpeta / "salida.docx");
+  EXPECT_EQ(prueba::Forma(prueba::PartesDe(carpeta / "salida.docx").at("word/document.xml")),
+            "bookmarkStart|r:¡Los |r[b]:personas trabajadoras⇥ pronto|r[i]: llegan.|bookmarkEnd");
+  EXPECT_EQ(DocumentoDocx::Abrir(carpeta / "salida.docx").Documento()->MainText(),
+            "¡Los personas trabajadoras\t pronto llegan.\r\r");
+}
+
+TEST_F(Guardado, UnParrafoVacioRecibeUnRunConElFormatoDeSuMarca) {
+  auto documento = DocumentoDocx::Abrir(Entrada(Frase()));
+  const auto& memoria = *documento.Documento();
+  memoria.Range(25, 25)->SetText("nuevo\vtexto");
+  Marcar(memoria, 25, 30, "a");
+  documento.Guardar(carpeta / "salida.docx");
+  EXPECT_EQ(prueba::Forma(prueba::PartesDe(carpeta / "salida.docx").at("word/document.xml"), 1),
+            "pPr|<13|r[u=single]:nuevo|>13|r[rStyle=CommentReference]:@13|r[u=single]:↵texto");
+}
+
+TEST_F(Guardado, GuardarOtraVezPartiendoDeLoGuardado) {
+  const auto entrada = Entrada(Frase());
+  auto documento = DocumentoDocx::Abrir(entrada);
+  auto marca = Marcar(*documento.Documento(), 4, 16, "a");
+  documento.Guardar(carpeta / "uno.docx");
+  marca->Delete();
+  documento.Guardar(carpeta / "dos.docx");
+  const auto antes = prueba::PartesDe(entrada);
+  const auto dos = prueba::PartesDe(carpeta / "dos.docx");
+  EXPECT_EQ(prueba::Formato(dos.at("word/document.xml")),
+            prueba::Formato(antes.at("word/document.xml")));
+  EXPECT_EQ(dos.at("word/comments.xml").find("<w:comment "), std::string::npos);
+  EXPECT_EQ(DocumentoDocx::Abrir(carpeta / "dos.docx").Documento()->CommentList().size(), 0u);
+}
+
+TEST_F(Guardado, SobreLaEntradaSoloCambiaAlFinal) {
+  const auto entrada = Entrada(Frase());
+  auto documento = DocumentoDocx::Abrir(entrada);
+  Marcar(*documento.Documento(), 4, 16, "a");
+  documento.Guardar(entrada);
+  EXPECT_EQ(carpeta.Archivos(), std::vector<std::string>{"entrada.docx"});
+  EXPECT_EQ(DocumentoDocx::Abrir(entrada).Documento()->CommentList().size(), 1u);
+}
+
+// A change the file cannot take is refused before anything is written.
+TEST_F(Guardado, LoQueNoPuedeGuardarseNoEscribeNada) {
+  const auto entrada = Entrada(Frase());
+  const std::string bytes = prueba::LeerBytes(entrada);
+  struct Caso {
+    std::int32_t inicio, fin;
+    std::string texto, mensaje;
+  };
+  for (const auto& caso : std::vector<Caso>{
+           {4, 4, "a\rb", "párrafos"}, {20, 25, "", "párrafos"}, {4, 4, "\x01", "U+0001"}}) {
+    auto documento = DocumentoDocx::Abrir(entrada);
+    documento.Documento()->Range(caso.inicio, caso.fin)->SetText(caso.texto);
+    for (const auto& destino : {carpeta / "salida.docx", entrada}) {
+      try {
+        documento.Guardar(destino);
+        ADD_FAILURE() << "se guardó " << caso.texto;
+      } catch (const ErrorDocx& error) {
+        EXPECT_NE(std::string(error.what()).find(caso.mensaje), std::string::npos) << error.what();
+      }
+    }
+    EXPECT_EQ(carpeta.Archivos(), std::vector<std::string>{"entrada.docx"});
+    EXPECT_EQ(prueba::LeerBytes(entrada), bytes);
+  }
+  auto documento = DocumentoDocx::Abrir(entrada);
+  Marcar(*documento.Documento(), 4, 16, "a");
+  EXPECT_THROW(documento.Guardar(carpeta / "no" / "existe.docx"), ErrorDocx);
+  Marcar(*documento.Documento(), 0, 3, "b")->SetAuthor("Quillora\x01");
+  EXPECT_THROW(documento.Guardar(carpeta / "salida.docx"), ErrorDocx);
+  EXPECT_EQ(carpeta.Archivos(), std::vector<std::string>{"entrada.docx"});
+}
+
+}  // namespace
+}  // namespace quillora::docx

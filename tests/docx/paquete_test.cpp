@@ -1,0 +1,200 @@
+// What cannot be opened is refused with a clear message and nothing is written: files that are
+// not .docx packages, damaged or hostile packages.
+#include "paquete.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <functional>
+
+#include "documento_docx.h"
+#include "docx/paquete_prueba.h"
+
+namespace quillora::docx {
+namespace {
+
+using prueba::CarpetaTemporal;
+using prueba::Docx;
+using prueba::Entradas;
+
+std::string Zip(const Entradas& entradas) {
+  CarpetaTemporal carpeta;
+  prueba::EscribirZip(carpeta / "a.zip", entradas);
+  return prueba::LeerBytes(carpeta / "a.zip");
+}
+
+Entradas Cambiar(Entradas entradas, const std::string& parte,
+                 const std::function<void(std::string&)>& cambio) {
+  for (auto& [nombre, contenido] : entradas) {
+    if (nombre == parte) cambio(contenido);
+  }
+  return entradas;
+}
+
+Entradas Sin(Entradas entradas, const std::string& parte) {
+  std::erase_if(entradas, [&](const auto& entrada) { return entrada.first == parte; });
+  return entradas;
+}
+
+std::string Ole(const std::string& flujo) {
+  std::string bytes = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(504, '\0');
+  for (const char c : flujo) bytes += std::string{c, '\0'};
+  return bytes + std::string(64, '\0');
+}
+
+std::string Documento(const std::string& cuerpo) {
+  return "<?xml version=\"1.0\"?><w:document" + std::string(prueba::kEspacios) + "><w:body>" +
+         cuerpo + "</w:body></w:document>";
+}
+
+Entradas Paquete(const std::string& cuerpo) {
+  Docx docx;
+  docx.cuerpo = cuerpo;
+  return docx.Paquete();
+}
+
+struct Caso {
+  std::string nombre;
+  std::function<std::string()> bytes;
+  std::string mensaje;
+};
+
+std::vector<Caso> Casos() {
+  const Entradas docx = Paquete("<w:p><w:r><w:t>hola</w:t></w:r></w:p>");
+  return {
+      {"Vacio", [] { return std::string(); }, "está vacío"},
+      {"Texto", [] { return std::string("Esto no es un .docx\n"); }, "no es un archivo ZIP"},
+      {"ZipTruncado",
+       [=] {
+         const auto z = Zip(docx);
+         return z.substr(0, z.size() / 2);
+       },
+       "dañado o incompleto"},
+      {"Cifrado", [] { return Ole("EncryptedPackage"); }, "cifrado con contraseña"},
+      {"DocAntiguo", [] { return Ole("WordDocument"); }, "Word 97-2003 (.doc)"},
+      {"OleDesconocido", [] { return Ole("Otro"); }, "archivo compuesto OLE"},
+      {"SinTiposDeContenido", [=] { return Zip(Sin(docx, "[Content_Types].xml")); },
+       "[Content_Types].xml"},
+      {"SinPartePrincipal", [=] { return Zip(Sin(docx, "word/document.xml")); }, "parte principal"},
+      {"OtroTipoDeDocumento",
+       [=] {
+         return Zip(Cambiar(docx, "[Content_Types].xml", [](std::string& tipos) {
+           const std::string word = "wordprocessingml.document.main+xml";
+           tipos.replace(tipos.find(word), word.size(), "spreadsheetml.sheet.main+xml");
+         }));
+       },
+       "no es un documento de Word"},
+      {"XmlMalFormado",
+       [=] {
+         return Zip(Cambiar(docx, "word/document.xml",
+                            [](std::string& xml) { xml.resize(xml.size() - 5); }));
+       },
+       "no es XML bien formado"},
+      {"EntidadExterna",
+       [=] {
+         return Zip(Cambiar(docx, "word/document.xml", [](std::string& xml) {
+           xml =
+               "<?xml version=\"1.0\"?><!DOCTYPE w:document [<!ENTITY xxe SYSTEM "
+               "\"file:///etc/passwd\">]>" +
+               Documento("<w:p><w:r><w:t>&xxe;</w:t></w:r></w:p>").substr(21);
+         }));
+       },
+       "DOCTYPE"},
+      {"BombaZip",
+       [=] {
+         return Zip(Cambiar(docx, "word/document.xml", [](std::string& xml) {
+           xml = Documento("<w:p><w:r><w:t>" + std::string(2u << 20, 'a') + "</w:t></w:r></w:p>");
+         }));
+       },
+       "bomba ZIP"},
+      {"AnidamientoExcesivo",
+       [=] {
+         return Zip(Cambiar(docx, "word/document.xml", [](std::string& xml) {
+           std::string cuerpo;
+           for (int i = 0; i < 300; ++i) cuerpo += "<w:sdt><w:sdtContent>";
+           for (int i = 0; i < 300; ++i) cuerpo += "</w:sdtContent></w:sdt>";
+           xml = Documento(cuerpo);
+         }));
+       },
+       "anidados"},
+  };
+}
+
+class EntradaMala : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(EntradaMala, SeRechazaConSuMensajeYNoEscribeNada) {
+  CarpetaTemporal carpeta;
+  const std::string bytes = GetParam().bytes();
+  prueba::EscribirBytes(carpeta / "entrada.docx", bytes);
+  try {
+    DocumentoDocx::Abrir(carpeta / "entrada.docx");
+    ADD_FAILURE() << "se abrió";
+  } catch (const ErrorDocx& error) {
+    EXPECT_NE(std::string(error.what()).find(GetParam().mensaje), std::string::npos)
+        << error.what();
+  }
+  EXPECT_EQ(carpeta.Archivos(), std::vector<std::string>{"entrada.docx"});
+  EXPECT_EQ(prueba::LeerBytes(carpeta / "entrada.docx"), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Docx, EntradaMala, ::testing::ValuesIn(Casos()),
+                         [](const auto& info) { return info.param.nombre; });
+
+TEST(Paquete, EntradasCifradasEnElZip) {
+  if (zip_encryption_method_supported(ZIP_EM_AES_256, 1) == 0) GTEST_SKIP() << "libzip sin cifrado";
+  CarpetaTemporal carpeta;
+  prueba::EscribirZip(carpeta / "a.docx", Paquete("<w:p/>"));
+  int error = 0;
+  zip_t* archivo = zip_open((carpeta / "a.docx").c_str(), 0, &error);
+  ASSERT_NE(archivo, nullptr);
+  for (zip_int64_t i = 0; i < zip_get_num_entries(archivo, 0); ++i) {
+    ASSERT_EQ(
+        zip_file_set_encryption(archivo, static_cast<zip_uint64_t>(i), ZIP_EM_AES_256, "clave"), 0);
+  }
+  ASSERT_EQ(zip_close(archivo), 0);
+  EXPECT_THROW(
+      {
+        try {
+          DocumentoDocx::Abrir(carpeta / "a.docx");
+        } catch (const ErrorDocx& e) {
+          EXPECT_NE(std::string(e.what()).find("cifrado"), std::string::npos);
+          throw;
+        }
+      },
+      ErrorDocx);
+}
+
+// Parts a save does not touch are copied as stored, compressed bytes included.
+TEST(Paquete, LoNoCambiadoSeCopiaTalCual) {
+  CarpetaTemporal carpeta;
+  const Entradas entradas = Paquete("<w:p/>");
+  const std::string original = Zip(entradas);
+  const docx::Paquete paquete(std::vector<std::uint8_t>(original.begin(), original.end()));
+  const auto nuevo = paquete.Escribir({{"word/document.xml", "<x/>"}, {"nueva.xml", "<y/>"}}, 0);
+  prueba::EscribirBytes(carpeta / "b.zip", std::string(nuevo.begin(), nuevo.end()));
+  const auto escritas = prueba::LeerZip(carpeta / "b.zip");
+  ASSERT_EQ(escritas.size(), entradas.size() + 1);
+  for (std::size_t i = 0; i < entradas.size(); ++i) {
+    EXPECT_EQ(escritas[i].first, entradas[i].first);
+    EXPECT_EQ(escritas[i].second,
+              entradas[i].first == "word/document.xml" ? "<x/>" : entradas[i].second);
+  }
+  EXPECT_EQ(escritas.back().first, "nueva.xml");
+  EXPECT_EQ(escritas.back().second, "<y/>");
+  // The footnotes' compressed bytes appear unchanged in the new archive.
+  const std::string notas = [&] {
+    for (const auto& [nombre, contenido] : entradas) {
+      if (nombre == "word/footnotes.xml") return contenido;
+    }
+    return std::string();
+  }();
+  const auto comprimido = [&](const std::string& zip) {
+    const auto inicio = zip.find("word/footnotes.xml") + std::string("word/footnotes.xml").size();
+    return zip.substr(inicio, 40);
+  };
+  EXPECT_EQ(comprimido(std::string(nuevo.begin(), nuevo.end())), comprimido(original));
+  EXPECT_FALSE(notas.empty());
+}
+
+}  // namespace
+}  // namespace quillora::docx

@@ -1,0 +1,132 @@
+// The whole processing run on real Spanish documents: the sample dictionary loaded from its
+// SQLite database through the data source "Quillora", each .docx marked and saved, marked again
+// with the same result, and the marks read by LibreOffice.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <pugixml.hpp>
+
+#include "db/conexion.h"
+#include "db/origenes_datos.h"
+#include "dictionary/carga_bd.h"
+#include "dictionary/diccionario_muestra.h"
+#include "dictionary/entradas.h"
+#include "dictionary/esquema_bd.h"
+#include "dictionary/gestion_bd.h"
+#include "docx/paquete_prueba.h"
+#include "documento_docx.h"
+#include "memory_application.h"
+#include "memory_comment.h"
+#include "memory_document.h"
+#include "scan/documentos.h"
+#include "scan/frm_procesar.h"
+#include "servicios_guionizados.h"
+
+namespace quillora {
+namespace {
+
+namespace fs = std::filesystem;
+using docx::prueba::CarpetaTemporal;
+
+const fs::path kEspanol = fs::path(QUILLORA_CORPUS_DOCX) / "es";
+
+// The sample dictionary as the program loads it, from a database made for the test.
+std::shared_ptr<GestionBD> DiccionarioMuestra(const CarpetaTemporal& carpeta) {
+  const auto controlador = db::ControladorSqlite();
+  if (!controlador) throw std::runtime_error("falta el controlador ODBC de SQLite");
+  const auto base = carpeta / "muestra.db";
+  auto conexion = std::make_shared<db::Conexion>();
+  conexion->Open("Driver=" + *controlador + ";Database=" + base.string());
+  esquema_bd::CrearEsquema(*conexion);
+  DiccionarioMuestra::Incorporado().Guardar(conexion);
+  conexion->Close();
+  std::ofstream(carpeta / "odbc.ini") << "[Quillora]\nDriver=" << *controlador
+                                      << "\nDatabase=" << base.string() << "\n";
+  setenv("ODBCINI", (carpeta / "odbc.ini").c_str(), 1);
+  auto gestion = std::make_shared<GestionBD>();
+  prueba::ServiciosGuionizados servicios;
+  carga_bd::CargarDiccionario(*gestion, servicios);
+  EXPECT_TRUE(servicios.mensajes.empty());
+  return gestion;
+}
+
+// Marks the file and saves it; answers the texts the marks cover.
+std::vector<std::string> Marcar(const fs::path& entrada, const fs::path& salida,
+                                const std::shared_ptr<GestionBD>& gestion) {
+  auto docx = docx::DocumentoDocx::Abrir(entrada);
+  const auto documento = docx.Documento();
+  auto word = std::make_shared<memory::MemoryApplication>();
+  word->OpenDocument(documento);
+  auto documentos = std::make_shared<Documentos>();
+  documentos->Add(documento);
+  gestion->CargarDocumento(documentos->IdDocumentoStr(documento));
+  prueba::ServiciosGuionizados servicios;
+  frmProcesar ventana(servicios);
+  ventana.SetWrd(word);
+  ventana.SetGestion(gestion);
+  ventana.SetDocumentos(documentos);
+  servicios.MostrarModal(ventana);
+  EXPECT_TRUE(servicios.mensajes.empty());
+  docx.Guardar(salida);
+  std::vector<std::string> marcas;
+  for (const auto& comentario : documento->CommentList()) {
+    if (comentario->initials != kIniciales) continue;
+    marcas.push_back(
+        documento->Range(comentario->Scope().start, comentario->Scope().end)->GetText());
+  }
+  return marcas;
+}
+
+// The annotations of the OpenDocument file LibreOffice makes of the .docx, by author.
+std::map<std::string, int> AnotacionesSegunLibreOffice(const CarpetaTemporal& carpeta,
+                                                       const fs::path& docx) {
+  const std::string orden = "timeout 300 soffice --headless -env:UserInstallation=file://" +
+                            (carpeta / "perfil").string() + " --convert-to odt --outdir " +
+                            carpeta.Ruta().string() + " " + docx.string() + " > /dev/null 2>&1";
+  EXPECT_EQ(std::system(orden.c_str()), 0);
+  std::string contenido;
+  for (const auto& [nombre, datos] :
+       docx::prueba::LeerZip(carpeta / (docx.stem().string() + ".odt"))) {
+    if (nombre == "content.xml") contenido = datos;
+  }
+  pugi::xml_document odt;
+  EXPECT_TRUE(odt.load_buffer(contenido.data(), contenido.size()));
+  std::map<std::string, int> porAutor;
+  for (const auto& anotacion : odt.select_nodes("//office:annotation")) {
+    ++porAutor[anotacion.node().child("dc:creator").text().get()];
+  }
+  return porAutor;
+}
+
+TEST(ProcesarDocx, MarksTheSpanishCorpusAndLibreOfficeReadsTheMarks) {
+  if (!fs::is_directory(kEspanol)) GTEST_SKIP() << "no hay corpus en " << kEspanol;
+  const bool conLibreOffice = std::system("command -v soffice > /dev/null 2>&1") == 0;
+  CarpetaTemporal carpeta;
+  const auto gestion = DiccionarioMuestra(carpeta);
+  ASSERT_GE(gestion->GetEntradas()->Count(), 400);
+
+  int archivos = 0;
+  for (const auto& archivo : fs::directory_iterator(kEspanol)) {
+    if (archivo.path().extension() != ".docx") continue;
+    ++archivos;
+    SCOPED_TRACE(archivo.path().filename().string());
+    const auto marcado = carpeta / archivo.path().filename().string();
+    const auto marcas = Marcar(archivo.path(), marcado, gestion);
+    EXPECT_GE(marcas.size(), 10u);
+    for (const auto& texto : marcas) {
+      EXPECT_FALSE(texto.empty() || texto.back() == ' ') << "«" << texto << "»";
+    }
+    // Marking the marked file again replaces the marks with the same ones.
+    EXPECT_EQ(Marcar(marcado, carpeta / "otra-vez.docx", gestion), marcas);
+    if (conLibreOffice) {
+      const auto anotaciones = AnotacionesSegunLibreOffice(carpeta, marcado);
+      EXPECT_EQ(anotaciones.count("Quillora") ? anotaciones.at("Quillora") : 0,
+                static_cast<int>(marcas.size()));
+    }
+  }
+  EXPECT_EQ(archivos, 6);
+}
+
+}  // namespace
+}  // namespace quillora
