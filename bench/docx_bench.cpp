@@ -2,14 +2,15 @@
 // mark over every twentieth word as the processing run writes them. Prints times and the
 // process's peak memory.
 #include <sys/resource.h>
-#include <zip.h>
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "docx_generado.h"
 #include "documento_docx.h"
 #include "memory_document.h"
 #include "story.h"
@@ -20,74 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Reloj = std::chrono::steady_clock;
-
-const char* const kPalabras[] = {
-    "los",         "trabajadores", "de",         "la",          "empresa",     "reciben",
-    "formación",   "cada",         "año",        "sobre",       "seguridad",   "el",
-    "director",    "explica",      "que",        "las",         "normas",      "protegen",
-    "a",           "todos",        "ciudadanos", "alumnos",     "profesorado", "familias",
-    "niños",       "padres",       "hombre",     "negocios",    "oficina",     "atiende",
-    "solicitudes", "plazo",        "vence",      "mañana",      "por",         "tarde",
-    "consejo",     "escolar",      "aprueba",    "presupuesto", "municipal",   "ayudas",
-    "vivienda",    "interesados",  "deben",      "presentar",   "documentos",  "originales",
-    "registro",    "general"};
-
-// Paragraphs of forty words in four runs (plain, bold, italic, plain), one word split between
-// the second and third run.
-std::string Documento(int palabras) {
-  std::string xml =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<w:document "
-      "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>";
-  unsigned azar = 12345;
-  const char* const formatos[] = {"", "<w:rPr><w:b/></w:rPr>", "<w:rPr><w:i/></w:rPr>", ""};
-  for (int escritas = 0; escritas < palabras;) {
-    xml += "<w:p>";
-    for (int run = 0; run < 4; ++run) {
-      xml += "<w:r>" + std::string(formatos[run]) + "<w:t xml:space=\"preserve\">";
-      for (int i = 0; i < 10 && escritas < palabras; ++i, ++escritas) {
-        azar = azar * 1103515245u + 12345u;
-        const std::string palabra = kPalabras[(azar >> 16) % std::size(kPalabras)];
-        if (run == 1 && i == 9) {
-          xml += palabra.substr(0, palabra.size() / 2);
-        } else if (run == 2 && i == 0) {
-          xml += palabra.substr(palabra.size() / 2) + " ";
-        } else {
-          xml += palabra + " ";
-        }
-      }
-      xml += "</w:t></w:r>";
-    }
-    xml += "</w:p>";
-  }
-  return xml + "<w:sectPr/></w:body></w:document>";
-}
-
-void EscribirDocx(const fs::path& ruta, const std::string& documento) {
-  const std::vector<std::pair<std::string, std::string>> partes = {
-      {"[Content_Types].xml",
-       "<?xml version=\"1.0\"?><Types "
-       "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-       "<Default Extension=\"rels\" "
-       "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-       "<Default Extension=\"xml\" ContentType=\"application/xml\"/><Override "
-       "PartName=\"/word/document.xml\" "
-       "ContentType=\"application/"
-       "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></Types>"},
-      {"_rels/.rels",
-       "<?xml version=\"1.0\"?><Relationships "
-       "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-       "<Relationship Id=\"rId1\" "
-       "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-       "officeDocument\" Target=\"word/document.xml\"/></Relationships>"},
-      {"word/document.xml", documento}};
-  int error = 0;
-  zip_t* archivo = zip_open(ruta.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-  for (const auto& [nombre, contenido] : partes) {
-    zip_file_add(archivo, nombre.c_str(),
-                 zip_source_buffer(archivo, contenido.data(), contenido.size(), 0), 0);
-  }
-  zip_close(archivo);
-}
 
 double Ms(Reloj::time_point desde) {
   return std::chrono::duration<double, std::milli>(Reloj::now() - desde).count();
@@ -102,6 +35,7 @@ long PicoMiB() {
 }  // namespace
 
 int main() {
+  using quillora::bench::EscribirDocxGenerado;
   using quillora::docx::DocumentoDocx;
   const fs::path carpeta = fs::temp_directory_path() / ("docx_bench_" + std::to_string(getpid()));
   fs::create_directories(carpeta);
@@ -109,7 +43,7 @@ int main() {
               "guardar (ms)", "marcas", "marcar+guardar", "pico (MiB)");
   for (const int palabras : {100'000, 1'000'000}) {
     const fs::path entrada = carpeta / ("p" + std::to_string(palabras) + ".docx");
-    EscribirDocx(entrada, Documento(palabras));
+    EscribirDocxGenerado(entrada, palabras);
 
     auto inicio = Reloj::now();
     auto documento = DocumentoDocx::Abrir(entrada);

@@ -21,6 +21,7 @@
 #include "recorrido.h"
 #include "relaciones.h"
 #include "story.h"
+#include "word/host_error.h"
 #include "xml.h"
 
 namespace quillora::docx {
@@ -281,6 +282,12 @@ class DocumentoDocx::Impl {
   // Everything a save writes is worked out on a fresh parse of the saved parts, so that a save
   // that fails leaves this object as it was, and is read back before it is accepted.
   Guardado Preparar() {
+    // A closed document has dropped its comments: saving it would delete them from the file.
+    try {
+      documento_->CheckOpen();
+    } catch (const word::HostError&) {
+      throw ErrorDocx("No se puede guardar el documento: está cerrado");
+    }
     const std::u16string texto = historia_->Text();
     ComprobarParrafos(texto);
     PlanDocumento plan;

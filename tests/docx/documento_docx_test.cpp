@@ -228,7 +228,7 @@ TEST_F(Guardado, BorrarComentarioQuitaTodoRastroYRespetaLosDemas) {
 
 TEST_F(Guardado, IdsNuevosPorEncimaDeTodosLosUsados) {
   Docx docx = Frase();
-  docx.comentarios = "<w:comment w:id=\"40\" w:author=\"X\" w:initials=\"X\"><w:p/></w:comment>";
+  docx.comentarios = R"(<w:comment w:id="40" w:author="X" w:initials="X"><w:p/></w:comment>)";
   auto documento = DocumentoDocx::Abrir(Entrada(docx));
   Marcar(*documento.Documento(), 0, 3, "a");
   Marcar(*documento.Documento(), 4, 16, "b");
@@ -343,6 +343,8 @@ TEST_F(Guardado, LoQueNoPuedeGuardarseNoEscribeNada) {
   EXPECT_THROW(documento.Guardar(carpeta / "no" / "existe.docx"), ErrorDocx);
   Marcar(*documento.Documento(), 0, 3, "b")->SetAuthor("Quillora\x01");
   EXPECT_THROW(documento.Guardar(carpeta / "salida.docx"), ErrorDocx);
+  documento.Documento()->Close();
+  EXPECT_THROW(documento.Guardar(entrada), ErrorDocx);
   EXPECT_EQ(carpeta.Archivos(), std::vector<std::string>{"entrada.docx"});
 }
 

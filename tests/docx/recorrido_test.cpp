@@ -95,8 +95,8 @@ TEST(TextoPrincipal, ParteRenombradaPrefijosPropiosYOoxmlEstricto) {
                                 "http://purl.oclc.org/ooxml/wordprocessingml/main"}) {
     Docx docx;
     docx.principal = "contenido/principal.xml";
-    docx.documento = "<?xml version=\"1.0\"?><ns0:document xmlns:ns0=\"" + uri + "\">" + cuerpo +
-                     "</ns0:document>";
+    docx.documento = R"(<?xml version="1.0"?><ns0:document xmlns:ns0=")";
+    docx.documento->append(uri).append(R"(">)").append(cuerpo).append("</ns0:document>");
     for (auto pos = docx.documento->find("X:"); pos != std::string::npos;
          pos = docx.documento->find("X:")) {
       docx.documento->replace(pos, 2, "ns0:");

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <pugixml.hpp>
 
 #include "db/conexion.h"
@@ -22,6 +23,7 @@
 #include "scan/documentos.h"
 #include "scan/frm_procesar.h"
 #include "servicios_guionizados.h"
+#include "word/range.h"
 
 namespace quillora {
 namespace {

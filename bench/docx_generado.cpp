@@ -1,0 +1,88 @@
+#include "docx_generado.h"
+
+#include <zip.h>
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quillora::bench {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<const char*, 50> kPalabras = {
+    "los",         "trabajadores", "de",         "la",          "empresa",     "reciben",
+    "formación",   "cada",         "año",        "sobre",       "seguridad",   "el",
+    "director",    "explica",      "que",        "las",         "normas",      "protegen",
+    "a",           "todos",        "ciudadanos", "alumnos",     "profesorado", "familias",
+    "niños",       "padres",       "hombre",     "negocios",    "oficina",     "atiende",
+    "solicitudes", "plazo",        "vence",      "mañana",      "por",         "tarde",
+    "consejo",     "escolar",      "aprueba",    "presupuesto", "municipal",   "ayudas",
+    "vivienda",    "interesados",  "deben",      "presentar",   "documentos",  "originales",
+    "registro",    "general"};
+
+// Paragraphs of forty words in four runs (plain, bold, italic, plain), one word split between
+// the second and third run.
+std::string DocumentoXml(int palabras) {
+  std::string xml =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<w:document "
+      "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>";
+  unsigned azar = 12345;
+  const std::array<const char*, 4> formatos = {"", "<w:rPr><w:b/></w:rPr>", "<w:rPr><w:i/></w:rPr>",
+                                               ""};
+  for (int escritas = 0; escritas < palabras;) {
+    xml += "<w:p>";
+    for (int run = 0; run < 4; ++run) {
+      xml += "<w:r>" + std::string(formatos[run]) + "<w:t xml:space=\"preserve\">";
+      for (int i = 0; i < 10 && escritas < palabras; ++i, ++escritas) {
+        azar = azar * 1103515245u + 12345u;
+        const std::string palabra = kPalabras[(azar >> 16) % kPalabras.size()];
+        if (run == 1 && i == 9) {
+          xml += palabra.substr(0, palabra.size() / 2);
+        } else if (run == 2 && i == 0) {
+          xml += palabra.substr(palabra.size() / 2) + " ";
+        } else {
+          xml += palabra + " ";
+        }
+      }
+      xml += "</w:t></w:r>";
+    }
+    xml += "</w:p>";
+  }
+  return xml + "<w:sectPr/></w:body></w:document>";
+}
+
+}  // namespace
+
+void EscribirDocxGenerado(const fs::path& ruta, int palabras) {
+  const std::string documento = DocumentoXml(palabras);
+  const std::vector<std::pair<std::string, std::string>> partes = {
+      {"[Content_Types].xml",
+       "<?xml version=\"1.0\"?><Types "
+       "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+       "<Default Extension=\"rels\" "
+       "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+       "<Default Extension=\"xml\" ContentType=\"application/xml\"/><Override "
+       "PartName=\"/word/document.xml\" "
+       "ContentType=\"application/"
+       "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></Types>"},
+      {"_rels/.rels",
+       "<?xml version=\"1.0\"?><Relationships "
+       "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+       "<Relationship Id=\"rId1\" "
+       "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+       "officeDocument\" Target=\"word/document.xml\"/></Relationships>"},
+      {"word/document.xml", documento}};
+  int error = 0;
+  zip_t* archivo = zip_open(ruta.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  for (const auto& [nombre, contenido] : partes) {
+    zip_file_add(archivo, nombre.c_str(),
+                 zip_source_buffer(archivo, contenido.data(), contenido.size(), 0), 0);
+  }
+  zip_close(archivo);
+}
+
+}  // namespace quillora::bench

@@ -1,0 +1,126 @@
+// The processing run on generated .docx files of 100,000 and 1,000,000 words with the sample
+// dictionary, from opening the file to the saved marked copy, beside the time that unzipping and
+// re-zipping the same file takes. Prints the times, their ratio and the process's peak memory.
+#include <sys/resource.h>
+#include <unistd.h>
+#include <zip.h>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "dictionary/diccionario_muestra.h"
+#include "dictionary/entradas.h"
+#include "dictionary/gestion_bd.h"
+#include "dictionary/sustitutos.h"
+#include "docx_generado.h"
+#include "documento_docx.h"
+#include "memory_application.h"
+#include "memory_comment.h"
+#include "memory_document.h"
+#include "scan/documentos.h"
+#include "scan/frm_procesar.h"
+#include "servicios_terminal.h"
+
+namespace {
+
+using namespace quillora;
+namespace fs = std::filesystem;
+using Reloj = std::chrono::steady_clock;
+
+double Segundos(Reloj::time_point desde) {
+  return std::chrono::duration<double>(Reloj::now() - desde).count();
+}
+
+long PicoMiB() {
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  return uso.ru_maxrss / 1024;
+}
+
+// The sample dictionary in memory, as the loader would leave it.
+std::shared_ptr<GestionBD> Diccionario() {
+  auto gestion = std::make_shared<GestionBD>();
+  for (const auto& muestra : DiccionarioMuestra::Incorporado().entradas) {
+    auto entrada = gestion->GetEntradas()->Add(muestra.entrada);
+    if (!entrada) continue;
+    for (const auto& sustituto : muestra.sustitutos) {
+      if (auto nuevo = entrada->GetSustitutos()->Add(sustituto.sustituto)) {
+        nuevo->SetContexto(sustituto.contexto);
+      }
+    }
+  }
+  return gestion;
+}
+
+// Every part read and written again into a new archive, compressed as a .docx is.
+double Rezipear(const fs::path& entrada, const fs::path& salida) {
+  const auto inicio = Reloj::now();
+  int error = 0;
+  zip_t* origen = zip_open(entrada.c_str(), ZIP_RDONLY, &error);
+  zip_t* destino = zip_open(salida.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  std::vector<std::string> partes(static_cast<size_t>(zip_get_num_entries(origen, 0)));
+  for (zip_uint64_t i = 0; i < partes.size(); ++i) {
+    zip_stat_t estado;
+    zip_stat_index(origen, i, 0, &estado);
+    partes[i].resize(estado.size);
+    zip_file_t* parte = zip_fopen_index(origen, i, 0);
+    zip_fread(parte, partes[i].data(), estado.size);
+    zip_fclose(parte);
+    zip_file_add(destino, estado.name,
+                 zip_source_buffer(destino, partes[i].data(), partes[i].size(), 0), 0);
+  }
+  zip_close(destino);
+  zip_close(origen);
+  return Segundos(inicio);
+}
+
+struct Resultado {
+  double segundos;
+  std::size_t marcas;
+};
+
+Resultado Procesar(const fs::path& entrada, const fs::path& salida,
+                   const std::shared_ptr<GestionBD>& gestion) {
+  const auto inicio = Reloj::now();
+  auto docx = docx::DocumentoDocx::Abrir(entrada);
+  const auto documento = docx.Documento();
+  auto word = std::make_shared<memory::MemoryApplication>();
+  word->OpenDocument(documento);
+  auto documentos = std::make_shared<Documentos>();
+  documentos->SetGestion(gestion);
+  documentos->Add(documento);
+  gestion->CargarDocumento(documentos->IdDocumentoStr(documento));
+  terminal::ServiciosTerminal servicios(std::cerr, false);
+  frmProcesar ventana(servicios);
+  ventana.SetWrd(word);
+  ventana.SetGestion(gestion);
+  ventana.SetDocumentos(documentos);
+  servicios.MostrarModal(ventana);
+  docx.Guardar(salida);
+  const double segundos = Segundos(inicio);
+  documentos->Remove(documento);
+  return {segundos, documento->CommentList().size()};
+}
+
+}  // namespace
+
+int main() {
+  const fs::path carpeta = fs::temp_directory_path() / ("procesar_bench_" + std::to_string(getpid()));
+  fs::create_directories(carpeta);
+  const auto gestion = Diccionario();
+  std::printf("%10s %14s %12s %10s %8s %12s\n", "palabras", "proceso (s)", "rezip (s)", "relación",
+              "marcas", "pico (MiB)");
+  for (const int palabras : {100'000, 1'000'000}) {
+    const auto entrada = carpeta / ("p" + std::to_string(palabras) + ".docx");
+    bench::EscribirDocxGenerado(entrada, palabras);
+    const double rezip = Rezipear(entrada, carpeta / "rezip.docx");
+    const auto resultado = Procesar(entrada, carpeta / "marcado.docx", gestion);
+    std::printf("%10d %14.3f %12.3f %10.2f %8zu %12ld\n", palabras, resultado.segundos, rezip,
+                resultado.segundos / rezip, resultado.marcas, PicoMiB());
+  }
+  fs::remove_all(carpeta);
+  return 0;
+}
