@@ -15,13 +15,10 @@
 #include "dictionary/entradas.h"
 #include "dictionary/gestion_bd.h"
 #include "dictionary/sustitutos.h"
-#include "docx_generado.h"
 #include "documento_docx.h"
+#include "docx_generado.h"
+#include "marcar_documento.h"
 #include "memory_application.h"
-#include "memory_comment.h"
-#include "memory_document.h"
-#include "scan/documentos.h"
-#include "scan/frm_procesar.h"
 #include "servicios_terminal.h"
 
 namespace {
@@ -86,29 +83,18 @@ Resultado Procesar(const fs::path& entrada, const fs::path& salida,
                    const std::shared_ptr<GestionBD>& gestion) {
   const auto inicio = Reloj::now();
   auto docx = docx::DocumentoDocx::Abrir(entrada);
-  const auto documento = docx.Documento();
-  auto word = std::make_shared<memory::MemoryApplication>();
-  word->OpenDocument(documento);
-  auto documentos = std::make_shared<Documentos>();
-  documentos->SetGestion(gestion);
-  documentos->Add(documento);
-  gestion->CargarDocumento(documentos->IdDocumentoStr(documento));
   terminal::ServiciosTerminal servicios(std::cerr, false);
-  frmProcesar ventana(servicios);
-  ventana.SetWrd(word);
-  ventana.SetGestion(gestion);
-  ventana.SetDocumentos(documentos);
-  servicios.MostrarModal(ventana);
+  const auto word = std::make_shared<memory::MemoryApplication>();
+  const auto resultado = MarcarDocumento(word, docx.Documento(), gestion, servicios);
   docx.Guardar(salida);
-  const double segundos = Segundos(inicio);
-  documentos->Remove(documento);
-  return {segundos, documento->CommentList().size()};
+  return {Segundos(inicio), resultado.marcas};
 }
 
 }  // namespace
 
 int main() {
-  const fs::path carpeta = fs::temp_directory_path() / ("procesar_bench_" + std::to_string(getpid()));
+  const fs::path carpeta =
+      fs::temp_directory_path() / ("procesar_bench_" + std::to_string(getpid()));
   fs::create_directories(carpeta);
   const auto gestion = Diccionario();
   std::printf("%10s %14s %12s %10s %8s %12s\n", "palabras", "proceso (s)", "rezip (s)", "relación",

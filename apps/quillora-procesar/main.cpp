@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-
 #include <filesystem>
 #include <iostream>
 
@@ -15,12 +14,9 @@
 #include "dictionary/gestion_bd.h"
 #include "documento_docx.h"
 #include "interrupcion.h"
+#include "marcar_documento.h"
 #include "memory_application.h"
-#include "memory_comment.h"
-#include "memory_document.h"
 #include "origen_datos.h"
-#include "scan/documentos.h"
-#include "scan/frm_procesar.h"
 #include "servicios_terminal.h"
 
 namespace {
@@ -38,28 +34,12 @@ int Procesar(const std::filesystem::path& entrada, const std::filesystem::path& 
   }
 
   auto docx = docx::DocumentoDocx::Abrir(entrada);
-  auto word = std::make_shared<memory::MemoryApplication>();
-  const auto documento = docx.Documento();
-  word->OpenDocument(documento);
-  auto documentos = std::make_shared<Documentos>();
-  documentos->SetGestion(gestion);
-  documentos->Add(documento);
-  gestion->CargarDocumento(documentos->IdDocumentoStr(documento));
-
   terminal::Interrupcion::Instalar();
-  frmProcesar ventana(servicios);
-  ventana.SetWrd(word);
-  ventana.SetGestion(gestion);
-  ventana.SetDocumentos(documentos);
-  servicios.MostrarModal(ventana);
-
+  const auto word = std::make_shared<memory::MemoryApplication>();
+  const auto resultado = MarcarDocumento(word, docx.Documento(), gestion, servicios);
   docx.Guardar(salida);
-  std::size_t marcas = 0;
-  for (const auto& comentario : documento->CommentList()) {
-    marcas += comentario->initials == kIniciales ? 1 : 0;
-  }
-  std::cerr << "Quillora: " << marcas << (marcas == 1 ? " marca" : " marcas") << " en "
-            << ventana.pbQuillora.GetMax() << " palabras; guardado en " << salida.string()
+  std::cerr << "Quillora: " << resultado.marcas << (resultado.marcas == 1 ? " marca" : " marcas")
+            << " en " << resultado.palabras << " palabras; guardado en " << salida.string()
             << (servicios.GetInterrumpido() ? " (proceso cancelado)" : "") << '\n';
   return 0;
 }

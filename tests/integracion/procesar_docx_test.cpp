@@ -15,12 +15,12 @@
 #include "dictionary/entradas.h"
 #include "dictionary/esquema_bd.h"
 #include "dictionary/gestion_bd.h"
-#include "docx/paquete_prueba.h"
 #include "documento_docx.h"
+#include "docx/paquete_prueba.h"
+#include "marcar_documento.h"
 #include "memory_application.h"
 #include "memory_comment.h"
 #include "memory_document.h"
-#include "scan/documentos.h"
 #include "scan/frm_procesar.h"
 #include "servicios_guionizados.h"
 #include "word/range.h"
@@ -43,8 +43,8 @@ std::shared_ptr<GestionBD> DiccionarioMuestra(const CarpetaTemporal& carpeta) {
   esquema_bd::CrearEsquema(*conexion);
   DiccionarioMuestra::Incorporado().Guardar(conexion);
   conexion->Close();
-  std::ofstream(carpeta / "odbc.ini") << "[Quillora]\nDriver=" << *controlador
-                                      << "\nDatabase=" << base.string() << "\n";
+  std::ofstream(carpeta / "odbc.ini")
+      << "[Quillora]\nDriver=" << *controlador << "\nDatabase=" << base.string() << "\n";
   setenv("ODBCINI", (carpeta / "odbc.ini").c_str(), 1);
   auto gestion = std::make_shared<GestionBD>();
   prueba::ServiciosGuionizados servicios;
@@ -58,17 +58,9 @@ std::vector<std::string> Marcar(const fs::path& entrada, const fs::path& salida,
                                 const std::shared_ptr<GestionBD>& gestion) {
   auto docx = docx::DocumentoDocx::Abrir(entrada);
   const auto documento = docx.Documento();
-  auto word = std::make_shared<memory::MemoryApplication>();
-  word->OpenDocument(documento);
-  auto documentos = std::make_shared<Documentos>();
-  documentos->Add(documento);
-  gestion->CargarDocumento(documentos->IdDocumentoStr(documento));
   prueba::ServiciosGuionizados servicios;
-  frmProcesar ventana(servicios);
-  ventana.SetWrd(word);
-  ventana.SetGestion(gestion);
-  ventana.SetDocumentos(documentos);
-  servicios.MostrarModal(ventana);
+  const auto word = std::make_shared<memory::MemoryApplication>();
+  MarcarDocumento(word, documento, gestion, servicios);
   EXPECT_TRUE(servicios.mensajes.empty());
   docx.Guardar(salida);
   std::vector<std::string> marcas;
