@@ -16,7 +16,25 @@ namespace quillora::docx {
 
 namespace {
 
-std::string Sistema(int error) { return std::strerror(error); }
+// The system's reason in Spanish for the failures a user can act on; the system's own words
+// (in its locale) for the rest.
+std::string Sistema(int error) {
+  switch (error) {
+    case ENOENT:
+      return "no existe";
+    case EACCES:
+    case EPERM:
+      return "no tiene permiso";
+    case EISDIR:
+      return "es una carpeta";
+    case ENOSPC:
+      return "no queda espacio en el disco";
+    case EROFS:
+      return "el disco es de solo lectura";
+    default:
+      return std::strerror(error);
+  }
+}
 
 class Descriptor {
  public:
