@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "docx_generado.h"
 #include "documento_docx.h"
+#include "docx_generado.h"
 #include "memory_document.h"
 #include "story.h"
 #include "word/comment.h"

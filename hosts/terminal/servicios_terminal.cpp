@@ -63,12 +63,14 @@ void ServiciosTerminal::DibujarProgreso() {
     const auto* barra = dynamic_cast<const ui::BarraProgreso*>(control);
     if (barra == nullptr) continue;
     const std::int64_t recorrido = std::int64_t{barra->GetValue()} - barra->GetMin();
-    const std::int64_t total = std::max<std::int64_t>(1, std::int64_t{barra->GetMax()} - barra->GetMin());
+    const std::int64_t total =
+        std::max<std::int64_t>(1, std::int64_t{barra->GetMax()} - barra->GetMin());
     const std::int64_t porcentaje = std::clamp<std::int64_t>(recorrido * 100 / total, 0, 100);
     if (porcentaje == ultimoDibujo_) return;
     ultimoDibujo_ = porcentaje;
     const auto llenas = static_cast<int>(porcentaje * kAnchoBarra / 100);
-    salida_ << '\r' << ventana_->GetCaption() << " [" << std::string(static_cast<size_t>(llenas), '#')
+    salida_ << '\r' << ventana_->GetCaption() << " ["
+            << std::string(static_cast<size_t>(llenas), '#')
             << std::string(static_cast<size_t>(kAnchoBarra - llenas), ' ') << "] " << porcentaje
             << "% " << std::flush;
     return;

@@ -63,7 +63,8 @@ std::string TextoMarca(const Entrada& entrada) {
   return texto;
 }
 
-frmProcesar::frmProcesar(ui::Servicios& servicios) : ui::Formulario("Quillora"), servicios_(servicios) {
+frmProcesar::frmProcesar(ui::Servicios& servicios)
+    : ui::Formulario("Quillora"), servicios_(servicios) {
   Registrar({&pbQuillora, &cmdCancelar});
   cmdCancelar.Click = [this] { cancelado_ = true; };
 }

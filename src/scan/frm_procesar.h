@@ -28,7 +28,9 @@ class frmProcesar : public ui::Formulario {
  public:
   explicit frmProcesar(ui::Servicios& servicios);
 
-  void SetDocumentos(std::shared_ptr<Documentos> documentos) { documentos_ = std::move(documentos); }
+  void SetDocumentos(std::shared_ptr<Documentos> documentos) {
+    documentos_ = std::move(documentos);
+  }
   void SetWrd(std::shared_ptr<word::Application> wrd) { wrd_ = std::move(wrd); }
   void SetGestion(std::shared_ptr<GestionBD> gestion) { gestion_ = std::move(gestion); }
 

@@ -69,8 +69,8 @@ TEST_F(FrmProcesarTest, MarksEveryMatchAndReplacesOldMarks) {
   Entrada("hombre de negocios", {"empresariado"});
   Entrada("trabajadores", {"plantilla"});
   Entrada("sin alternativas", {});
-  auto documento = Abrir({"El hombre de la casa y el hombre de negocios.",
-                          "Los trabajadores. sin alternativas"});
+  auto documento = Abrir(
+      {"El hombre de la casa y el hombre de negocios.", "Los trabajadores. sin alternativas"});
   // A person's comment with the marks' initials goes as well; other comments stay.
   auto propio = documento->AddComment(0, 2, "nota");
   propio->author = "Ana";
@@ -80,11 +80,9 @@ TEST_F(FrmProcesarTest, MarksEveryMatchAndReplacesOldMarks) {
   ajeno->initials = "LG";
 
   Procesar();
-  const V esperadas = {"El|Luis|LG|otra nota",
-                       "hombre|Quillora|QKV|persona\r\nser humano",
+  const V esperadas = {"El|Luis|LG|otra nota", "hombre|Quillora|QKV|persona\r\nser humano",
                        "hombre de negocios|Quillora|QKV|empresariado",
-                       "trabajadores|Quillora|QKV|plantilla",
-                       "sin alternativas|Quillora|QKV|"};
+                       "trabajadores|Quillora|QKV|plantilla", "sin alternativas|Quillora|QKV|"};
   EXPECT_EQ(Comentarios(*documento), esperadas);
   EXPECT_TRUE(servicios.mensajes.empty());
   EXPECT_EQ(ultimoMaximo, documento->Range()->GetWords()->Count());
@@ -97,11 +95,12 @@ TEST_F(FrmProcesarTest, MarksEveryMatchAndReplacesOldMarks) {
 TEST_F(FrmProcesarTest, JoinsWrittenPairsIntoOneWord) {
   Entrada("niños");
   Entrada("alumnos/as", {"alumnado"});
-  auto documento = Abrir({"Los niños/as y los niños / as, los ALUMNOS/AS y los niños-os.", "niños"});
+  auto documento =
+      Abrir({"Los niños/as y los niños / as, los ALUMNOS/AS y los niños-os.", "niños"});
   EXPECT_EQ(documento->Range()->GetWords()->Item(2)->GetText(), "niños");
   Procesar();
-  EXPECT_EQ(Comentarios(*documento),
-            (V{"niños|Quillora|QKV|x", "ALUMNOS/AS|Quillora|QKV|alumnado", "niños|Quillora|QKV|x"}));
+  EXPECT_EQ(Comentarios(*documento), (V{"niños|Quillora|QKV|x", "ALUMNOS/AS|Quillora|QKV|alumnado",
+                                        "niños|Quillora|QKV|x"}));
   EXPECT_EQ(documento->CommentList()[0]->Scope().start, 19);  // the second *niños*
 }
 

@@ -59,8 +59,9 @@ TEST(ServiciosTerminal, DrawsProgressAndTurnsCtrlCIntoTheCloseBox) {
 
   std::ostringstream mensajes;
   ServiciosTerminal callado(mensajes, false);
-  EXPECT_EQ(callado.MsgBox("¿Borrar la entrada?", ui::Icono::Pregunta, ui::Botones::SiNo, "Quillora"),
-            ui::Respuesta::No);
+  EXPECT_EQ(
+      callado.MsgBox("¿Borrar la entrada?", ui::Icono::Pregunta, ui::Botones::SiNo, "Quillora"),
+      ui::Respuesta::No);
   EXPECT_EQ(callado.MsgBox("No se ha podido acceder a la base de datos", ui::Icono::Critico,
                            ui::Botones::Aceptar, "Quillora"),
             ui::Respuesta::Aceptar);

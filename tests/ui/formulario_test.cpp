@@ -38,8 +38,8 @@ TEST(Formulario, LoadsOnceAndClosesOnlyWhenTheRequestIsNotRefused) {
   EXPECT_TRUE(ventana.GetCargado());
   EXPECT_TRUE(ventana.Unload(ModoCierre::Usuario));
   EXPECT_TRUE(ventana.Unload(ModoCierre::Codigo));  // closed already: nothing more happens
-  EXPECT_EQ(ventana.vida, (std::vector<std::string>{"load", "activate", "activate",
-                                                    "query-usuario", "query-usuario", "unload"}));
+  EXPECT_EQ(ventana.vida, (std::vector<std::string>{"load", "activate", "activate", "query-usuario",
+                                                    "query-usuario", "unload"}));
 }
 
 TEST(ServiciosGuionizados, ScriptsModalWindowsAndMessageBoxes) {
@@ -54,7 +54,8 @@ TEST(ServiciosGuionizados, ScriptsModalWindowsAndMessageBoxes) {
   EXPECT_THROW(servicios.MostrarModal(abierta), std::logic_error);
 
   servicios.respuestas = {Respuesta::No};
-  EXPECT_EQ(servicios.MsgBox("¿Borrar?", Icono::Pregunta, Botones::SiNo, "Quillora"), Respuesta::No);
+  EXPECT_EQ(servicios.MsgBox("¿Borrar?", Icono::Pregunta, Botones::SiNo, "Quillora"),
+            Respuesta::No);
   EXPECT_THROW(servicios.MsgBox("¿Otra?", Icono::Pregunta, Botones::SiNo, "Quillora"),
                std::logic_error);
   EXPECT_EQ(servicios.MsgBox("Hecho", Icono::Informacion, Botones::Aceptar, "Quillora"),
