@@ -59,6 +59,26 @@ std::string ComoClase(const PatronLike::Clase& clase, bool escaparBarra, Literal
   return "[" + std::string(clase.negada ? "^" : "") + miembros + "]";
 }
 
+// The parts in a target syntax: its wildcards for "%" and "_", its way of writing one
+// character, and its bracket expressions.
+template <typename Literal>
+std::string Escribir(const std::vector<PatronLike::Parte>& partes, std::string_view cualquiera,
+                     std::string_view uno, bool escaparBarra, Literal literal) {
+  std::string salida;
+  for (const auto& parte : partes) {
+    if (std::holds_alternative<PatronLike::Cualquiera>(parte)) {
+      salida += cualquiera;
+    } else if (std::holds_alternative<PatronLike::Uno>(parte)) {
+      salida += uno;
+    } else if (const auto* c = std::get_if<char32_t>(&parte)) {
+      salida += literal(*c);
+    } else {
+      salida += ComoClase(std::get<PatronLike::Clase>(parte), escaparBarra, literal);
+    }
+  }
+  return salida;
+}
+
 }  // namespace
 
 PatronLike PatronLike::Leer(std::string_view patron) {
@@ -125,19 +145,7 @@ std::string PatronLike::ComoGlob() const {
     }
     return texto;
   };
-  std::string glob;
-  for (const auto& parte : partes) {
-    if (std::holds_alternative<Cualquiera>(parte)) {
-      glob += '*';
-    } else if (std::holds_alternative<Uno>(parte)) {
-      glob += '?';
-    } else if (const auto* c = std::get_if<char32_t>(&parte)) {
-      glob += literal(*c);
-    } else {
-      glob += ComoClase(std::get<Clase>(parte), false, literal);
-    }
-  }
-  return glob;
+  return Escribir(partes, "*", "?", false, literal);
 }
 
 std::string PatronLike::ComoRegex() const {
@@ -150,19 +158,7 @@ std::string PatronLike::ComoRegex() const {
     AnadirUtf8(texto, c);
     return texto;
   };
-  std::string regex = "^";
-  for (const auto& parte : partes) {
-    if (std::holds_alternative<Cualquiera>(parte)) {
-      regex += ".*";
-    } else if (std::holds_alternative<Uno>(parte)) {
-      regex += '.';
-    } else if (const auto* c = std::get_if<char32_t>(&parte)) {
-      regex += literal(*c);
-    } else {
-      regex += ComoClase(std::get<Clase>(parte), true, literal);
-    }
-  }
-  return regex + "$";
+  return "^" + Escribir(partes, ".*", ".", true, literal) + "$";
 }
 
 }  // namespace quillora::db
