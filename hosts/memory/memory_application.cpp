@@ -62,10 +62,16 @@ std::int32_t MemoryApplication::DocumentCount() const {
 }
 
 std::shared_ptr<word::Document> MemoryApplication::GetActiveDocument() const {
+  if (failActiveDocument_) throw word::HostError("Word no ha podido dar el documento activo");
   if (!active_) {
     throw word::HostError("Este comando no está disponible porque no hay ningún documento abierto");
   }
   return active_;
+}
+
+std::shared_ptr<word::Window> MemoryApplication::GetActiveWindow() const {
+  if (!active_) throw word::HostError("No hay ninguna ventana abierta");
+  return active_->Window();
 }
 
 std::shared_ptr<word::System> MemoryApplication::GetSystem() const { return state_; }

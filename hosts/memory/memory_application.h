@@ -33,6 +33,7 @@ class MemoryApplication final : public word::Application,
 
   std::shared_ptr<word::Documents> GetDocuments() const override;
   std::shared_ptr<word::Document> GetActiveDocument() const override;
+  std::shared_ptr<word::Window> GetActiveWindow() const override;
   std::shared_ptr<word::System> GetSystem() const override;
   std::shared_ptr<word::Template> GetNormalTemplate() const override;
   bool GetDisplayScreenTips() const override { return displayScreenTips_; }
@@ -63,6 +64,8 @@ class MemoryApplication final : public word::Application,
   int NormalTemplateSaves() const;
   // Makes asking for the document count fail, as a Word in trouble does.
   void FailDocumentCount(bool fail) { failDocumentCount_ = fail; }
+  // Makes asking for the active document fail even when one is open.
+  void FailActiveDocument(bool fail) { failActiveDocument_ = fail; }
 
  private:
   class State;
@@ -79,6 +82,7 @@ class MemoryApplication final : public word::Application,
   bool raising_ = false;
   bool displayScreenTips_ = false;
   bool failDocumentCount_ = false;
+  bool failActiveDocument_ = false;
 };
 
 }  // namespace quillora::memory

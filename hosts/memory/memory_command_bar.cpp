@@ -139,6 +139,26 @@ std::shared_ptr<word::CommandBarControl> MemoryCommandBar::FindControl(
 
 std::string MemoryCommandBar::GetName() const { return Leer(nombre_); }
 
+void MemoryCommandBar::SetName(const std::string& nombre) {
+  Comprobar();
+  if (nombre.empty()) throw HostError("Una barra de comandos necesita un nombre");
+  if (const auto lista = lista_.lock()) {
+    for (const auto& otra : *lista) {
+      if (otra.get() != this && MismoNombre(otra->nombre_, nombre)) {
+        throw HostError("Ya existe una barra de comandos llamada \"" + nombre + "\"");
+      }
+    }
+  }
+  nombre_ = nombre;
+}
+
+bool MemoryCommandBar::MismoNombre(std::string_view a, std::string_view b) {
+  const auto minuscula = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  return std::ranges::equal(a, b, {}, minuscula, minuscula);
+}
+
 std::int32_t MemoryCommandBar::GetPosition() const { return Leer(position_); }
 
 void MemoryCommandBar::SetPosition(std::int32_t position) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "memory_command_bar_control.h"
@@ -55,6 +56,7 @@ class MemoryCommandBar final : public word::CommandBar {
   // Tags are compared exactly; an empty tag finds a control without tag.
   std::shared_ptr<word::CommandBarControl> FindControl(const std::string& tag) const override;
   std::string GetName() const override;
+  void SetName(const std::string& nombre) override;
   std::int32_t GetPosition() const override;
   void SetPosition(std::int32_t position) override;
   bool GetVisible() const override;
@@ -64,6 +66,8 @@ class MemoryCommandBar final : public word::CommandBar {
   void SetWidth(std::int32_t width) override;
 
   // Host side.
+  // Bar names are compared without ASCII case, as Office does.
+  static bool MismoNombre(std::string_view a, std::string_view b);
   bool GetTemporary() const;
   MemoryCommandBarControls& Coleccion() const;
   // Removes the bar, built in or not, with its controls.

@@ -15,13 +15,6 @@ namespace {
 
 constexpr std::int32_t kBarPopup = 5;  // msoBarPopup, a context menu
 
-bool MismoNombre(std::string_view a, std::string_view b) {
-  const auto minuscula = [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  };
-  return std::ranges::equal(a, b, {}, minuscula, minuscula);
-}
-
 }  // namespace
 
 MemoryCommandBars::MemoryCommandBars(const std::vector<std::string>& barrasIntegradas,
@@ -45,6 +38,13 @@ std::shared_ptr<word::CommandBar> MemoryCommandBars::Item(const std::string& nom
     throw HostError("No existe ninguna barra de comandos llamada \"" + nombre + "\"");
   }
   return barra;
+}
+
+std::shared_ptr<word::CommandBar> MemoryCommandBars::Item(std::int32_t index) const {
+  if (index < 1 || index > Count()) {
+    throw HostError("No existe la barra de comandos " + std::to_string(index));
+  }
+  return (*barras_)[static_cast<std::size_t>(index - 1)];
 }
 
 std::int32_t MemoryCommandBars::Count() const { return static_cast<std::int32_t>(barras_->size()); }
@@ -98,8 +98,9 @@ void MemoryCommandBars::Reiniciar() {
 }
 
 std::shared_ptr<MemoryCommandBar> MemoryCommandBars::Buscar(const std::string& nombre) const {
-  const auto it = std::ranges::find_if(
-      *barras_, [&nombre](const auto& barra) { return MismoNombre(barra->GetName(), nombre); });
+  const auto it = std::ranges::find_if(*barras_, [&nombre](const auto& barra) {
+    return MemoryCommandBar::MismoNombre(barra->GetName(), nombre);
+  });
   return it == barras_->end() ? nullptr : *it;
 }
 

@@ -21,6 +21,7 @@ class MemoryCommandBars final : public word::CommandBars {
 
   // Names are compared without ASCII case.
   std::shared_ptr<word::CommandBar> Item(const std::string& nombre) const override;
+  std::shared_ptr<word::CommandBar> Item(std::int32_t index) const override;
   std::int32_t Count() const override;
   std::shared_ptr<word::CommandBar> Add(const std::string& nombre, std::int32_t position,
                                         bool menuBar, bool temporary) override;

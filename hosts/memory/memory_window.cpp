@@ -23,6 +23,18 @@ class MemoryReviewer final : public word::Reviewer {
   std::string name_;
 };
 
+class MemoryReviewers final : public word::Reviewers {
+ public:
+  explicit MemoryReviewers(std::shared_ptr<std::map<std::string, bool>> hidden)
+      : hidden_(std::move(hidden)) {}
+  std::shared_ptr<word::Reviewer> Item(const std::string& nombre) override {
+    return std::make_shared<MemoryReviewer>(hidden_, nombre);
+  }
+
+ private:
+  std::shared_ptr<std::map<std::string, bool>> hidden_;
+};
+
 }  // namespace
 
 MemorySelection::MemorySelection(const std::shared_ptr<MemoryDocument>& document)
@@ -47,9 +59,9 @@ MemoryView::MemoryView(bool perReviewerViews)
     : perReviewerViews_(perReviewerViews),
       hidden_(std::make_shared<std::map<std::string, bool>>()) {}
 
-std::shared_ptr<word::Reviewer> MemoryView::Reviewers(const std::string& nombre) {
+std::shared_ptr<word::Reviewers> MemoryView::GetReviewers() {
   if (!perReviewerViews_) throw word::NotSupported("Reviewers");
-  return std::make_shared<MemoryReviewer>(hidden_, nombre);
+  return std::make_shared<MemoryReviewers>(hidden_);
 }
 
 bool MemoryView::ReviewerVisible(const std::string& nombre) const {

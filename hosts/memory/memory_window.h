@@ -33,7 +33,7 @@ class MemorySelection final : public word::Selection,
 class MemoryView final : public word::View {
  public:
   explicit MemoryView(bool perReviewerViews);
-  std::shared_ptr<word::Reviewer> Reviewers(const std::string& nombre) override;
+  std::shared_ptr<word::Reviewers> GetReviewers() override;
 
   // Host side: reviewers are visible until hidden.
   bool ReviewerVisible(const std::string& nombre) const;

@@ -1,6 +1,7 @@
 #include "servicios_terminal.h"
 
 #include <algorithm>
+#include <istream>
 #include <ostream>
 #include <stdexcept>
 
@@ -15,20 +16,35 @@ namespace {
 constexpr int kAnchoBarra = 30;
 constexpr int kPeticionesDeCierre = 100;
 
+// An answer is yes when it starts with an s (sí, si, s), in either case.
+bool EsSi(const std::string& respuesta) {
+  const auto inicio = respuesta.find_first_not_of(" \t");
+  return inicio != std::string::npos && (respuesta[inicio] == 's' || respuesta[inicio] == 'S');
+}
+
 }  // namespace
 
-ServiciosTerminal::ServiciosTerminal(std::ostream& salida, bool dibujarProgreso)
-    : salida_(salida), dibujarProgreso_(dibujarProgreso) {}
+ServiciosTerminal::ServiciosTerminal(std::ostream& salida, bool dibujarProgreso,
+                                     std::istream* respuestas)
+    : salida_(salida), dibujarProgreso_(dibujarProgreso), respuestas_(respuestas) {}
 
-ui::Respuesta ServiciosTerminal::MsgBox(const std::string& texto, ui::Icono icono,
+ui::Respuesta ServiciosTerminal::MsgBox(const std::string& texto, ui::Icono /*icono*/,
                                         ui::Botones botones, const std::string& titulo) {
-  const char* tipo = icono == ui::Icono::Critico       ? "error"
-                     : icono == ui::Icono::Exclamacion ? "aviso"
-                                                       : "mensaje";
+  ++mensajesMostrados_;
   if (ultimoDibujo_ >= 0) salida_ << '\n';  // below the progress bar
   ultimoDibujo_ = -1;
-  salida_ << titulo << " (" << tipo << "): " << texto << '\n';
-  return botones == ui::Botones::SiNo ? ui::Respuesta::No : ui::Respuesta::Aceptar;
+  salida_ << (titulo.empty() ? "Quillora" : titulo) << ": " << texto;
+  if (botones != ui::Botones::SiNo) {
+    salida_ << '\n';
+    return ui::Respuesta::Aceptar;
+  }
+  salida_ << " [s/N] " << std::flush;
+  std::string respuesta;
+  if (respuestas_ == nullptr || !std::getline(*respuestas_, respuesta)) {
+    salida_ << "n\n";
+    return ui::Respuesta::No;
+  }
+  return EsSi(respuesta) ? ui::Respuesta::Si : ui::Respuesta::No;
 }
 
 void ServiciosTerminal::MostrarModal(ui::Formulario& formulario) {

@@ -5,16 +5,18 @@
 #include <string>
 
 #include "ui/servicios.h"
+#include "ui/ventanas_memoria.h"
 
 namespace quillora::terminal {
 
 // The desktop's services for a program run in a terminal. Message boxes are printed on the
-// error stream; a question is answered No, so nothing is done that nobody agreed to. A modal
-// window shows its progress bar on that stream when it is a terminal, and Ctrl+C (see
-// interrupcion.h) is its close box.
+// error stream as "Quillora: " and the text. A Yes/No question is asked there and answered from
+// `respuestas` (a terminal); without one, or at its end, the answer is No, so nothing is done
+// that nobody agreed to. A modal window shows its progress bar on the error stream when it is a
+// terminal, and Ctrl+C (see interrupcion.h) is its close box.
 class ServiciosTerminal : public ui::Servicios {
  public:
-  ServiciosTerminal(std::ostream& salida, bool dibujarProgreso);
+  ServiciosTerminal(std::ostream& salida, bool dibujarProgreso, std::istream* respuestas = nullptr);
   ui::Respuesta MsgBox(const std::string& texto, ui::Icono icono, ui::Botones botones,
                        const std::string& titulo) override;
   // A window that still waits for the user once activated is asked to close, as a terminal
@@ -24,15 +26,21 @@ class ServiciosTerminal : public ui::Servicios {
   void SetPortapapeles(const std::string& texto) override { portapapeles_ = texto; }
   std::string GetPortapapeles() override { return portapapeles_; }
   void SetCursorEspera(bool /*espera*/) override {}
+  ui::Ventanas& GetVentanas() override { return ventanas_; }
 
   // Whether the user pressed Ctrl+C while a window was shown.
   bool GetInterrumpido() const { return interrumpido_; }
+  // How many message boxes have been shown.
+  int GetMensajesMostrados() const { return mensajesMostrados_; }
 
  private:
   void DibujarProgreso();
 
   std::ostream& salida_;
   bool dibujarProgreso_;
+  std::istream* respuestas_;
+  int mensajesMostrados_ = 0;
+  ui::VentanasMemoria ventanas_;
   ui::Formulario* ventana_ = nullptr;
   std::int64_t ultimoDibujo_ = -1;
   bool interrumpido_ = false;

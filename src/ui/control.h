@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace quillora::ui {
@@ -20,12 +21,16 @@ class Control {
   void SetVisible(bool visible) { visible_ = visible; }
   const std::string& GetTag() const { return tag_; }
   void SetTag(std::string tag) { tag_ = std::move(tag); }
+  // The desktop's window for the control; 0 while it has drawn none.
+  std::intptr_t GetHwnd() const { return hwnd_; }
+  void SetHwnd(std::intptr_t hwnd) { hwnd_ = hwnd; }
 
  private:
   std::string nombre_;
   bool habilitado_ = true;
   bool visible_ = true;
   std::string tag_;
+  std::intptr_t hwnd_ = 0;
 };
 
 }  // namespace quillora::ui

@@ -31,6 +31,9 @@ class Formulario {
   Puntero GetMousePointer() const { return puntero_; }
   void SetMousePointer(Puntero puntero) { puntero_ = puntero; }
   const std::vector<Control*>& Controles() const { return controles_; }
+  // The desktop's window for the form; 0 while it has drawn none.
+  std::intptr_t GetHwnd() const { return hwnd_; }
+  void SetHwnd(std::intptr_t hwnd) { hwnd_ = hwnd; }
   bool GetCargado() const { return cargado_; }
 
   // Driven by the desktop.
@@ -54,6 +57,7 @@ class Formulario {
   Puntero puntero_ = Puntero::Predeterminado;
   std::vector<Control*> controles_;
   bool cargado_ = false;
+  std::intptr_t hwnd_ = 0;
 };
 
 }  // namespace quillora::ui

@@ -6,6 +6,7 @@
 namespace quillora::ui {
 
 class Formulario;
+class Ventanas;
 
 // Message box icons and buttons, with the numbers of the desktop they come from.
 enum class Icono : std::int32_t {
@@ -32,6 +33,8 @@ class Servicios {
   virtual std::string GetPortapapeles() = 0;
   // The wait cursor over the whole desktop, or the normal one.
   virtual void SetCursorEspera(bool espera) = 0;
+  // The desktop's windows, for what the dialogs change in them directly.
+  virtual Ventanas& GetVentanas() = 0;
 };
 
 }  // namespace quillora::ui

@@ -9,6 +9,7 @@ class ApplicationEvents;
 class CommandBars;
 class Document;
 class Documents;
+class Window;
 
 // Values of System.Cursor.
 enum class Cursor : std::int32_t { Espera = 0, Normal = 2 };
@@ -34,6 +35,8 @@ class Application {
   virtual std::shared_ptr<Documents> GetDocuments() const = 0;
   // Throws HostError when no document is active.
   virtual std::shared_ptr<Document> GetActiveDocument() const = 0;
+  // The window that has the focus; throws HostError when no window is open.
+  virtual std::shared_ptr<Window> GetActiveWindow() const = 0;
   virtual std::shared_ptr<System> GetSystem() const = 0;
   virtual std::shared_ptr<Template> GetNormalTemplate() const = 0;
   virtual bool GetDisplayScreenTips() const = 0;

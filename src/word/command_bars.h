@@ -30,6 +30,8 @@ class CommandBars {
   virtual ~CommandBars() = default;
   // Throws HostError when no bar has the name.
   virtual std::shared_ptr<CommandBar> Item(const std::string& nombre) const = 0;
+  // By position from 1; a bad position throws HostError.
+  virtual std::shared_ptr<CommandBar> Item(std::int32_t index) const = 0;
   virtual std::int32_t Count() const = 0;
   // Throws HostError when a bar with the name exists.
   virtual std::shared_ptr<CommandBar> Add(const std::string& nombre, std::int32_t position,
@@ -46,6 +48,8 @@ class CommandBar {
   // None when no control of the bar has the tag.
   virtual std::shared_ptr<CommandBarControl> FindControl(const std::string& tag) const = 0;
   virtual std::string GetName() const = 0;
+  // Throws HostError when another bar has the name.
+  virtual void SetName(const std::string& nombre) = 0;
   virtual std::int32_t GetPosition() const = 0;
   virtual void SetPosition(std::int32_t position) = 0;
   virtual bool GetVisible() const = 0;

@@ -24,11 +24,18 @@ class Reviewer {
   virtual void SetVisible(bool visible) = 0;
 };
 
+// The reviewers of a view, by name.
+class Reviewers {
+ public:
+  virtual ~Reviewers() = default;
+  virtual std::shared_ptr<Reviewer> Item(const std::string& nombre) = 0;
+};
+
 class View {
  public:
   virtual ~View() = default;
   // Reached by name at run time: throws NotSupported on a host without per-reviewer views.
-  virtual std::shared_ptr<Reviewer> Reviewers(const std::string& nombre) = 0;
+  virtual std::shared_ptr<word::Reviewers> GetReviewers() = 0;
 };
 
 class Window {

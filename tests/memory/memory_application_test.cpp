@@ -100,7 +100,7 @@ TEST(MemoryApplication, RightClickSelectsAndShowsTheSelectionsComments) {
 TEST(MemoryApplication, OffersViewsTemplateAndCursorLikeWord) {
   auto word = std::make_shared<MemoryApplication>();
   auto documento = word->NewDocument();
-  auto revisor = documento->GetActiveWindow()->GetView()->Reviewers("Quillora");
+  auto revisor = documento->GetActiveWindow()->GetView()->GetReviewers()->Item("Quillora");
   EXPECT_TRUE(revisor->GetVisible());
   revisor->SetVisible(false);
   EXPECT_FALSE(documento->Window()->View()->ReviewerVisible("Quillora"));
@@ -120,7 +120,7 @@ TEST(MemoryApplication, OffersViewsTemplateAndCursorLikeWord) {
 
   auto antiguo = std::make_shared<MemoryApplication>(MemoryWordOptions{.perReviewerViews = false});
   auto otro = antiguo->NewDocument({"x"});
-  EXPECT_THROW(otro->GetActiveWindow()->GetView()->Reviewers("Quillora"), word::NotSupported);
+  EXPECT_THROW(otro->GetActiveWindow()->GetView()->GetReviewers(), word::NotSupported);
 }
 
 }  // namespace

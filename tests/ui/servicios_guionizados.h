@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/servicios.h"
+#include "ui/ventanas_memoria.h"
 
 namespace quillora::prueba {
 
@@ -29,6 +30,7 @@ class ServiciosGuionizados : public ui::Servicios {
   void SetPortapapeles(const std::string& texto) override { portapapeles = texto; }
   std::string GetPortapapeles() override { return portapapeles; }
   void SetCursorEspera(bool espera) override { cursorEspera = espera; }
+  ui::Ventanas& GetVentanas() override { return ventanas; }
 
   std::vector<Mensaje> mensajes;
   // Answers to questions, in order; a question with no answer left fails the test.
@@ -39,6 +41,7 @@ class ServiciosGuionizados : public ui::Servicios {
   int vecesProcesados = 0;
   std::string portapapeles;
   bool cursorEspera = false;
+  ui::VentanasMemoria ventanas;
 };
 
 }  // namespace quillora::prueba

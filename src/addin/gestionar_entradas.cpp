@@ -1,0 +1,46 @@
+// Dictionary management: the dictionary is read again from the database, so that scanning and
+// reviewing see the changes made to it.
+#include <stdexcept>
+
+#include "addin/connect.h"
+#include "addin/ignorar_errores.h"
+#include "dictionary/carga_bd.h"
+#include "dictionary/gestion_bd.h"
+#include "scan/documentos.h"
+#include "ui/servicios.h"
+#include "word/application.h"
+
+namespace quillora {
+
+namespace {
+
+// Plain messages with the desktop's default title.
+void Avisar(ui::Servicios& servicios, const std::string& texto) {
+  servicios.MsgBox(texto, ui::Icono::Ninguno, ui::Botones::Aceptar, "");
+}
+
+}  // namespace
+
+void Connect::GestionarEntradas() {
+  Wrd->GetSystem()->SetCursor(word::Cursor::Espera);
+  IgnorarErrores([&] { Gestion.reset(); });
+  try {
+    Gestion = std::make_shared<GestionBD>();
+    if (DocumentosCargados) DocumentosCargados->SetGestion(Gestion);
+    carga_bd::CargarDiccionario(*Gestion, servicios_);
+  } catch (const std::exception& error) {
+    Avisar(servicios_, std::string(" Error en : Carag info db ") + error.what());
+  }
+  try {
+    if (!Gestion || !DocumentosCargados)
+      throw std::runtime_error("No hay ningún diccionario cargado");
+    for (const auto& documento : DocumentosCargados->NewEnum()) {
+      Gestion->CargarDocumento(DocumentosCargados->IdDocumentoStr(documento));
+    }
+  } catch (const std::exception& error) {
+    Avisar(servicios_, std::string(" Error en : crear col de documentos") + error.what());
+  }
+  IgnorarErrores([&] { Wrd->GetSystem()->SetCursor(word::Cursor::Normal); });
+}
+
+}  // namespace quillora
