@@ -97,6 +97,12 @@ void MemoryCommandBars::Reiniciar() {
   }
 }
 
+std::shared_ptr<word::CommandBar> MemoryCommandBars::Restaurar(const std::string& nombre) {
+  auto barra = std::make_shared<MemoryCommandBar>(nombre, 1, false, false, conImagenes_, barras_);
+  barras_->push_back(barra);
+  return barra;
+}
+
 std::shared_ptr<MemoryCommandBar> MemoryCommandBars::Buscar(const std::string& nombre) const {
   const auto it = std::ranges::find_if(*barras_, [&nombre](const auto& barra) {
     return MemoryCommandBar::MismoNombre(barra->GetName(), nombre);

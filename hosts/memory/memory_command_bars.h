@@ -35,6 +35,8 @@ class MemoryCommandBars final : public word::CommandBars {
   void Mover(const std::shared_ptr<word::CommandBarControl>& control, std::int32_t posicion);
   // Word restarts: temporary bars and controls are gone and every Click connection has ended.
   void Reiniciar();
+  // Word restores a bar kept in the user's customisations, even under a name another bar has.
+  std::shared_ptr<word::CommandBar> Restaurar(const std::string& nombre);
 
  private:
   std::shared_ptr<MemoryCommandBar> Buscar(const std::string& nombre) const;

@@ -60,7 +60,7 @@ void Connect::InicializarMenus() {
 
 void Connect::CrearBarra() {
   BorrarBarras();
-  Barra = Wrd->GetCommandBars()->Add(kNombreBarra, kBarraFlotante, false, true);
+  Barra = Word().GetCommandBars()->Add(kNombreBarra, kBarraFlotante, false, true);
   Barra->SetVisible(true);
   Barra->SetEnabled(true);
   Barra->SetName(kNombreBarra);
@@ -96,7 +96,7 @@ void Connect::AsignarImagen(word::CommandBarControl& boton, const std::string& i
 
 void Connect::BorrarBarras() {
   IgnorarErrores([&] {
-    const auto barras = Wrd->GetCommandBars();
+    const auto barras = Word().GetCommandBars();
     for (std::int32_t i = 1; i <= barras->Count(); ++i) {
       const auto barra = barras->Item(i);
       if (barra->GetName() == kNombreBarra) {
@@ -109,16 +109,15 @@ void Connect::BorrarBarras() {
 
 void Connect::ConectarBarra(bool crear) {
   const bool encontrada = IgnorarErrores([&] {
-    Barra = Wrd->GetCommandBars()->Item(kNombreBarra);
+    Barra = Word().GetCommandBars()->Item(kNombreBarra);
     const auto botones = Botones();
     for (std::int32_t posicion = 1; posicion <= 6; ++posicion) {
       botones[static_cast<std::size_t>(posicion - 1)]->Set(Barra->GetControls()->Item(posicion));
     }
     // Without per-reviewer views the marks cannot be hidden, only deleted.
-    if (IgnorarErrores([&] { Wrd->GetActiveWindow()->GetView()->GetReviewers(); })) {
+    if (IgnorarErrores([&] { Word().GetActiveWindow()->GetView()->GetReviewers(); })) {
       IgnorarErrores([&] { qkvShowButton->SetVisible(true); });
       IgnorarErrores([&] { qkvHideButton->SetVisible(true); });
-      IgnorarErrores([&] { qkvHideButton->SetTooltipText(kBotones[2].tooltip); });
     } else {
       IgnorarErrores([&] { qkvHideButton->SetVisible(true); });
       IgnorarErrores([&] { qkvHideButton->SetTooltipText("Eliminar"); });
@@ -143,7 +142,7 @@ void Connect::ConectarBarra(bool crear) {
 std::shared_ptr<word::CommandBarControl> Connect::BuscarControlMenu(const std::string& nombreMenu) {
   std::shared_ptr<word::CommandBarControl> control;
   if (!IgnorarErrores([&] {
-        control = Wrd->GetCommandBars()->Item(nombreMenu)->FindControl(EtiquetaMenu(nombreMenu));
+        control = Word().GetCommandBars()->Item(nombreMenu)->FindControl(EtiquetaMenu(nombreMenu));
       })) {
     return nullptr;
   }
@@ -172,7 +171,7 @@ void Connect::CrearMenus() {
     std::shared_ptr<word::CommandBarControl> entrada;
     // A context menu this Word lacks gets no entry; the others still do.
     if (!IgnorarErrores(
-            [&] { entrada = Wrd->GetCommandBars()->Item(nombre)->GetControls()->Add(boton); })) {
+            [&] { entrada = Word().GetCommandBars()->Item(nombre)->GetControls()->Add(boton); })) {
       continue;
     }
     IgnorarErrores([&] { entrada->SetCaption(kEntradaMenu); });
@@ -187,7 +186,7 @@ void Connect::QuitarMenus() {
   for (const auto& nombre : NombresMenus) {
     // Entries left over by earlier runs go as well.
     IgnorarErrores([&] {
-      const auto menu = Wrd->GetCommandBars()->Item(nombre);
+      const auto menu = Word().GetCommandBars()->Item(nombre);
       while (const auto entrada = menu->FindControl(EtiquetaMenu(nombre))) entrada->Delete();
     });
   }

@@ -67,7 +67,7 @@ void Connect::quilloraContext_Click(const std::shared_ptr<word::CommandBarContro
 std::shared_ptr<word::Document> Connect::DocumentoDelComando() {
   std::shared_ptr<word::Document> documento;
   const bool hay = IgnorarErrores([&] {
-    if (Wrd->GetDocuments()->Count() > 0) documento = Wrd->GetActiveDocument();
+    if (Word().GetDocuments()->Count() > 0) documento = Word().GetActiveDocument();
   });
   if (!hay || !documento) {
     Informar(servicios_, "No hay ningún documento activo");

@@ -1,5 +1,7 @@
 #include "addin/connect.h"
 
+#include <stdexcept>
+
 #include "addin/ignorar_errores.h"
 #include "common/contar_instancias_word.h"
 #include "dictionary/carga_bd.h"
@@ -80,6 +82,11 @@ void Connect::SetWrd(std::shared_ptr<word::Application> wrd) {
   Wrd = std::move(wrd);
 }
 
+word::Application& Connect::Word() const {
+  if (!Wrd) throw std::runtime_error("El complemento no está conectado a Word");
+  return *Wrd;
+}
+
 void Connect::OnConnection(std::shared_ptr<word::Application> Application,
                            ext_ConnectMode ConnectMode, std::shared_ptr<void> AddInInst,
                            const Custom& custom) {
@@ -102,14 +109,14 @@ void Connect::OnStartupComplete(const Custom& /*custom*/) {
   Gestion = std::make_shared<GestionBD>();
   // Closing a document then also drops its records from the dictionary.
   if (DocumentosCargados) DocumentosCargados->SetGestion(Gestion);
-  Wrd->GetSystem()->SetCursor(word::Cursor::Espera);
+  Word().GetSystem()->SetCursor(word::Cursor::Espera);
   carga_bd::CargarDiccionario(*Gestion, servicios_);
-  Wrd->GetSystem()->SetCursor(word::Cursor::Normal);
+  Word().GetSystem()->SetCursor(word::Cursor::Normal);
   CrearBarra();
   CrearMenus();
-  if (Wrd->GetDocuments()->Count() >= 1) {
+  if (Word().GetDocuments()->Count() >= 1) {
     std::shared_ptr<word::Document> activo;
-    if (IgnorarErrores([&] { activo = Wrd->GetActiveDocument(); }) && activo) {
+    if (IgnorarErrores([&] { activo = Word().GetActiveDocument(); }) && activo) {
       ActivarDocumento(activo);
     }
   }
@@ -129,9 +136,9 @@ void Connect::OnBeginShutdown(const Custom& /*custom*/) {
   // Another Word shares the Normal template: saving it here would undo that Word's changes.
   IgnorarErrores([&] {
     if (instancias > 1) {
-      Wrd->GetNormalTemplate()->SetSaved(true);
+      Word().GetNormalTemplate()->SetSaved(true);
     } else {
-      Wrd->GetNormalTemplate()->Save();
+      Word().GetNormalTemplate()->Save();
     }
   });
 }
@@ -169,9 +176,9 @@ void Connect::ActivarDocumento(const std::shared_ptr<word::Document>& documento)
 void Connect::ActivarScreenTips() {
   if (ScreenTipsCambiado) return;
   IgnorarErrores([&] {
-    if (Wrd->GetDisplayScreenTips()) return;
+    if (Word().GetDisplayScreenTips()) return;
     ScreenTipsGuardado = false;
-    Wrd->SetDisplayScreenTips(true);
+    Word().SetDisplayScreenTips(true);
     ScreenTipsCambiado = true;
   });
 }
@@ -179,7 +186,7 @@ void Connect::ActivarScreenTips() {
 void Connect::RestaurarScreenTips() {
   if (!ScreenTipsCambiado) return;
   IgnorarErrores([&] {
-    Wrd->SetDisplayScreenTips(ScreenTipsGuardado);
+    Word().SetDisplayScreenTips(ScreenTipsGuardado);
     ScreenTipsCambiado = false;
   });
 }
@@ -214,7 +221,7 @@ void Connect::wrd_DocumentBeforeClose(const std::shared_ptr<word::Document>& Doc
     if (DocumentosCargados && DocumentosCargados->Contains(Doc)) DocumentosCargados->Remove(Doc);
   });
   IgnorarErrores([&] {
-    if (Wrd->GetDocuments()->Count() == 1) RestaurarScreenTips();
+    if (Word().GetDocuments()->Count() == 1) RestaurarScreenTips();
   });
 }
 
@@ -234,7 +241,7 @@ void Connect::wrd_WindowBeforeRightClick(const std::shared_ptr<word::Selection>&
     MarcaRecordada.reset();
   }
   std::shared_ptr<word::Document> documento;
-  IgnorarErrores([&] { documento = Wrd->GetActiveDocument(); });
+  IgnorarErrores([&] { documento = Word().GetActiveDocument(); });
   ConectarMenus(false);
   ActualizarMenus(documento);
 }
@@ -243,7 +250,7 @@ void Connect::Wrd_Quit() {
   IgnorarErrores([&] {
     if (comun::ContarInstanciasWord(entorno_.procesos, [this] { servicios_.ProcesarMensajes(); }) >
         1) {
-      Wrd->GetNormalTemplate()->SetSaved(true);
+      Word().GetNormalTemplate()->SetSaved(true);
     }
   });
 }

@@ -86,6 +86,8 @@ class Connect final : public IDTExtensibility2 {
 
   // Setting it connects the add-in to Word's events; none disconnects them.
   void SetWrd(std::shared_ptr<word::Application> wrd);
+  // Wrd, or an error when the add-in is not connected to Word.
+  word::Application& Word() const;
 
   // Documents and marks.
   void ActivarDocumento(const std::shared_ptr<word::Document>& documento);

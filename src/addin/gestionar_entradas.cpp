@@ -22,7 +22,7 @@ void Avisar(ui::Servicios& servicios, const std::string& texto) {
 }  // namespace
 
 void Connect::GestionarEntradas() {
-  Wrd->GetSystem()->SetCursor(word::Cursor::Espera);
+  Word().GetSystem()->SetCursor(word::Cursor::Espera);
   IgnorarErrores([&] { Gestion.reset(); });
   try {
     Gestion = std::make_shared<GestionBD>();
@@ -40,7 +40,7 @@ void Connect::GestionarEntradas() {
   } catch (const std::exception& error) {
     Avisar(servicios_, std::string(" Error en : crear col de documentos") + error.what());
   }
-  IgnorarErrores([&] { Wrd->GetSystem()->SetCursor(word::Cursor::Normal); });
+  IgnorarErrores([&] { Word().GetSystem()->SetCursor(word::Cursor::Normal); });
 }
 
 }  // namespace quillora
