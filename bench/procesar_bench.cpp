@@ -1,25 +1,33 @@
 // The processing run on generated .docx files of 100,000 and 1,000,000 words with the sample
-// dictionary, from opening the file to the saved marked copy, beside the time that unzipping and
-// re-zipping the same file takes. Prints the times, their ratio and the process's peak memory.
+// dictionary, as the command runs it (Word with the add-in, its first button), from opening the
+// file to the saved marked copy, beside the time that unzipping and re-zipping the same file
+// takes. Prints the times, their ratio and the process's peak memory.
 #include <sys/resource.h>
 #include <unistd.h>
 #include <zip.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "db/conexion.h"
+#include "db/origenes_datos.h"
 #include "dictionary/diccionario_muestra.h"
-#include "dictionary/entradas.h"
-#include "dictionary/gestion_bd.h"
-#include "dictionary/sustitutos.h"
+#include "dictionary/esquema_bd.h"
 #include "documento_docx.h"
 #include "docx_generado.h"
-#include "marcar_documento.h"
-#include "memory_application.h"
+#include "memory_comment.h"
+#include "memory_document.h"
+#include "procesos_proc.h"
+#include "registro_archivo.h"
+#include "scan/frm_procesar.h"
 #include "servicios_terminal.h"
+#include "sesion_word.h"
+#include "shell_xdg.h"
 
 namespace {
 
@@ -37,19 +45,19 @@ long PicoMiB() {
   return uso.ru_maxrss / 1024;
 }
 
-// The sample dictionary in memory, as the loader would leave it.
-std::shared_ptr<GestionBD> Diccionario() {
-  auto gestion = std::make_shared<GestionBD>();
-  for (const auto& muestra : DiccionarioMuestra::Incorporado().entradas) {
-    auto entrada = gestion->GetEntradas()->Add(muestra.entrada);
-    if (!entrada) continue;
-    for (const auto& sustituto : muestra.sustitutos) {
-      if (auto nuevo = entrada->GetSustitutos()->Add(sustituto.sustituto)) {
-        nuevo->SetContexto(sustituto.contexto);
-      }
-    }
-  }
-  return gestion;
+// The data source "Quillora" pointed at a SQLite database with the sample dictionary.
+void OrigenConMuestra(const fs::path& carpeta) {
+  const auto controlador = db::ControladorSqlite();
+  if (!controlador) throw std::runtime_error("falta el controlador ODBC de SQLite");
+  const auto base = carpeta / "muestra.db";
+  auto conexion = std::make_shared<db::Conexion>();
+  conexion->Open("Driver=" + *controlador + ";Database=" + base.string());
+  esquema_bd::CrearEsquema(*conexion);
+  DiccionarioMuestra::Incorporado().Guardar(conexion);
+  conexion->Close();
+  std::ofstream(carpeta / "odbc.ini")
+      << "[Quillora]\nDriver=" << *controlador << "\nDatabase=" << base.string() << "\n";
+  setenv("ODBCINI", (carpeta / "odbc.ini").c_str(), 1);
 }
 
 // Every part read and written again into a new archive, compressed as a .docx is.
@@ -79,15 +87,20 @@ struct Resultado {
   std::size_t marcas;
 };
 
-Resultado Procesar(const fs::path& entrada, const fs::path& salida,
-                   const std::shared_ptr<GestionBD>& gestion) {
+Resultado Procesar(const fs::path& entrada, const fs::path& salida, SesionWord& sesion) {
   const auto inicio = Reloj::now();
   auto docx = docx::DocumentoDocx::Abrir(entrada);
-  terminal::ServiciosTerminal servicios(std::cerr, false);
-  const auto word = std::make_shared<memory::MemoryApplication>();
-  const auto resultado = MarcarDocumento(word, docx.Documento(), gestion, servicios);
+  const auto documento = docx.Documento();
+  sesion.Abrir(documento);
+  sesion.Pulsar(1);
   docx.Guardar(salida);
-  return {Segundos(inicio), resultado.marcas};
+  const double segundos = Segundos(inicio);
+  std::size_t marcas = 0;
+  for (const auto& comentario : documento->CommentList()) {
+    marcas += comentario->initials == kIniciales ? 1 : 0;
+  }
+  sesion.Cerrar(documento);
+  return {segundos, marcas};
 }
 
 }  // namespace
@@ -96,17 +109,24 @@ int main() {
   const fs::path carpeta =
       fs::temp_directory_path() / ("procesar_bench_" + std::to_string(getpid()));
   fs::create_directories(carpeta);
-  const auto gestion = Diccionario();
+  OrigenConMuestra(carpeta);
+  terminal::ServiciosTerminal servicios(std::cerr, false);
+  posix::RegistroArchivo registro(carpeta / "sin-ajustes.reg");
+  posix::ShellXdg shell("true");
+  posix::ProcesosProc procesos;
+  SesionWord sesion(servicios, {registro, shell, procesos});
+  sesion.Iniciar();
   std::printf("%10s %14s %12s %10s %8s %12s\n", "palabras", "proceso (s)", "rezip (s)", "relación",
               "marcas", "pico (MiB)");
   for (const int palabras : {100'000, 1'000'000}) {
     const auto entrada = carpeta / ("p" + std::to_string(palabras) + ".docx");
     bench::EscribirDocxGenerado(entrada, palabras);
     const double rezip = Rezipear(entrada, carpeta / "rezip.docx");
-    const auto resultado = Procesar(entrada, carpeta / "marcado.docx", gestion);
+    const auto resultado = Procesar(entrada, carpeta / "marcado.docx", sesion);
     std::printf("%10d %14.3f %12.3f %10.2f %8zu %12ld\n", palabras, resultado.segundos, rezip,
                 resultado.segundos / rezip, resultado.marcas, PicoMiB());
   }
+  sesion.Terminar();
   fs::remove_all(carpeta);
   return 0;
 }

@@ -121,7 +121,8 @@ class DocumentoDocx::Impl {
           inicio, static_cast<std::size_t>(marca.posicion) - inicio)));
       inicio = static_cast<std::size_t>(marca.posicion) + 1;
     }
-    documento_ = memory::MemoryDocument::Create(parrafos);
+    // Which reviewers a window shows is not kept in a .docx: its windows have no such views.
+    documento_ = memory::MemoryDocument::Create(parrafos, false);
     historia_ = documento_->MainStory();
     Basar(lectura.recorrido);
     // Comments anchored in the main text, in document order; the others stay in the file as

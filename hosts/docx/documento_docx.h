@@ -23,7 +23,8 @@ class ErrorDocx : public std::runtime_error {
 // results, content controls, tracked insertions) becomes the document's main story, one
 // paragraph per w:p, and its comments become the document's comments. Saving writes back what
 // changed there: edited text keeps its runs' formatting, comments deleted or added are removed
-// from or written to every comment part, and every other part is copied byte for byte.
+// from or written to every comment part, and every other part is copied byte for byte. Its
+// window has no per-reviewer views.
 class DocumentoDocx {
  public:
   static DocumentoDocx Abrir(const std::filesystem::path& ruta);

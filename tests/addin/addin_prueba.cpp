@@ -17,7 +17,8 @@ namespace quillora::prueba {
 namespace {
 
 std::filesystem::path CarpetaNueva() {
-  std::string plantilla = (std::filesystem::temp_directory_path() / "quillora-addin-XXXXXX").string();
+  std::string plantilla =
+      (std::filesystem::temp_directory_path() / "quillora-addin-XXXXXX").string();
   if (mkdtemp(plantilla.data()) == nullptr) throw std::runtime_error("mkdtemp");
   return plantilla;
 }
@@ -59,7 +60,8 @@ void PruebaAddin::Arrancar(memory::MemoryWordOptions opciones) {
 
 void PruebaAddin::Ajustes(const std::string& valores) {
   std::ofstream(carpeta_ / "quillora.reg")
-      << "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Brenmoor\\Quillora]\n"
+      << "Windows Registry Editor Version "
+         "5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Brenmoor\\Quillora]\n"
       << valores;
 }
 
@@ -67,7 +69,9 @@ std::shared_ptr<word::CommandBarControl> PruebaAddin::Boton(std::int32_t posicio
   return word_->GetCommandBars()->Item("Quillora")->GetControls()->Item(posicion);
 }
 
-void PruebaAddin::Pulsar(std::int32_t posicion) const { word_->CommandBars()->Pulsar(Boton(posicion)); }
+void PruebaAddin::Pulsar(std::int32_t posicion) const {
+  word_->CommandBars()->Pulsar(Boton(posicion));
+}
 
 std::shared_ptr<word::CommandBarControl> PruebaAddin::Entrada(const std::string& menu) const {
   return word_->GetCommandBars()->Item(menu)->FindControl("QKV " + menu);
@@ -86,7 +90,8 @@ std::vector<std::string> PruebaAddin::Marcas(const memory::MemoryDocument& docum
   std::vector<std::string> marcas;
   for (const auto& comentario : documento.CommentList()) {
     if (comentario->initials != kIniciales) continue;
-    marcas.push_back(documento.Range(comentario->Scope().start, comentario->Scope().end)->GetText());
+    marcas.push_back(
+        documento.Range(comentario->Scope().start, comentario->Scope().end)->GetText());
   }
   return marcas;
 }

@@ -71,7 +71,7 @@ class PruebaAddin : public ::testing::Test {
   Connect connect_{servicios_, {registro_, shell_, procesos_}};
 };
 
-inline const std::vector<std::string> kMenus = {"Comment", "Ink Comment", "Spelling", "Grammar",
-                                                "Grammar (2)", "Text", "Fields"};
+inline const std::vector<std::string> kMenus = {"Comment",     "Ink Comment", "Spelling", "Grammar",
+                                                "Grammar (2)", "Text",        "Fields"};
 
 }  // namespace quillora::prueba

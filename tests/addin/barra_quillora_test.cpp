@@ -35,12 +35,9 @@ TEST_F(BarraQuilloraTest, BuildsTheBarAndTheEntriesAsListed) {
   EXPECT_EQ(barra->GetWidth(), 8 + 6 * 23 + 20);  // borders, six buttons, 20 more
 
   const std::vector<std::vector<std::string>> textos = {
-      {"Procesar", "Ejecutar el proceso de Quillora"},
-      {"Mostrar resultado", "Mostrar resultado"},
-      {"Ocultar resultado", "Ocultar resultado"},
-      {"Enviar sugerencia", "Enviar sugerencia"},
-      {"Gestión de entradas", "Configuración"},
-      {"Ayuda", "Ayuda"}};
+      {"Procesar", "Ejecutar el proceso de Quillora"}, {"Mostrar resultado", "Mostrar resultado"},
+      {"Ocultar resultado", "Ocultar resultado"},      {"Enviar sugerencia", "Enviar sugerencia"},
+      {"Gestión de entradas", "Configuración"},        {"Ayuda", "Ayuda"}};
   const std::vector<std::int32_t> caras = {1446, 1589, 1592, 794, 531, 3998};
   for (std::int32_t i = 1; i <= 6; ++i) {
     const auto boton = Boton(i);
@@ -103,7 +100,7 @@ TEST_F(BarraQuilloraTest, LeftoverBarsGoAndARemovedBarComesBackAtTheNextActivati
   const auto primero = word_->OpenDocument({"uno"});
   const auto segundo = word_->OpenDocument({"dos"});
   word_->GetCommandBars()->Item("Quillora")->Delete();  // the user removes it
-  word_->Activate(segundo);  // the same document again: nothing happens
+  word_->Activate(segundo);                             // the same document again: nothing happens
   EXPECT_THROW(word_->GetCommandBars()->Item("Quillora"), word::HostError);
   word_->Activate(primero);
   EXPECT_EQ(Boton(6)->GetDescriptionText(), "Ayuda");

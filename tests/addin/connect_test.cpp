@@ -14,8 +14,8 @@
 #include "memory_comment.h"
 #include "memory_document.h"
 #include "scan/documentos.h"
-#include "word/command_bars.h"
 #include "word/application_events.h"
+#include "word/command_bars.h"
 #include "word/comment.h"
 #include "word/host_error.h"
 #include "word/range.h"
@@ -130,8 +130,11 @@ TEST_F(ConnectTest, ClosingADocumentRemovesItsMarksOnlyAndForgetsIt) {
   word_->CloseDocument(primero);  // not the current one
   EXPECT_EQ(connect_.GetDocumentoActual(), segundo);
   EXPECT_FALSE(connect_.GetDocumentosCargados()->Contains(primero));
-  EXPECT_FALSE(connect_.GetGestion()->GetEntradas()->ItemByText("los niños")
-                   ->GetDocumentos()->ItemByText(clave));
+  EXPECT_FALSE(connect_.GetGestion()
+                   ->GetEntradas()
+                   ->ItemByText("los niños")
+                   ->GetDocumentos()
+                   ->ItemByText(clave));
   EXPECT_EQ(alCerrar->iniciales, std::vector<std::string>{"U"});
 
   word_->CloseDocument(segundo);
@@ -156,7 +159,7 @@ TEST_F(ConnectTest, ARightClickShowsTheEntriesOnlyOverAMark) {
   EXPECT_FALSE(connect_.GetMarcaRecordada());
   word_->RightClick(documento, 25, 27);  // plain text
   EXPECT_EQ(EntradasVisibles(), ninguna);
-  word_->RightClick(documento, 2, 12);  // reaching past the end of the mark
+  word_->RightClick(documento, 2, 12);        // reaching past the end of the mark
   EXPECT_TRUE(connect_.GetMarcaRecordada());  // the selection's first comment is the mark
   EXPECT_EQ(EntradasVisibles(), todas);
 

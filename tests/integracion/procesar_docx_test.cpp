@@ -1,6 +1,7 @@
-// The whole processing run on real Spanish documents: the sample dictionary loaded from its
-// SQLite database through the data source "Quillora", each .docx marked and saved, marked again
-// with the same result, and the marks read by LibreOffice.
+// The whole processing run on real Spanish documents: Word with the add-in, which loads the
+// sample dictionary from its SQLite database through the data source "Quillora"; each .docx
+// marked by the add-in's first button and saved, marked again with the same result, and the
+// marks read by LibreOffice.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,19 +11,20 @@
 
 #include "db/conexion.h"
 #include "db/origenes_datos.h"
-#include "dictionary/carga_bd.h"
 #include "dictionary/diccionario_muestra.h"
 #include "dictionary/entradas.h"
 #include "dictionary/esquema_bd.h"
 #include "dictionary/gestion_bd.h"
 #include "documento_docx.h"
 #include "docx/paquete_prueba.h"
-#include "marcar_documento.h"
-#include "memory_application.h"
 #include "memory_comment.h"
 #include "memory_document.h"
+#include "procesos_proc.h"
+#include "registro_archivo.h"
 #include "scan/frm_procesar.h"
 #include "servicios_guionizados.h"
+#include "sesion_word.h"
+#include "shell_xdg.h"
 #include "word/range.h"
 
 namespace quillora {
@@ -33,8 +35,8 @@ using docx::prueba::CarpetaTemporal;
 
 const fs::path kEspanol = fs::path(QUILLORA_CORPUS_DOCX) / "es";
 
-// The sample dictionary as the program loads it, from a database made for the test.
-std::shared_ptr<GestionBD> DiccionarioMuestra(const CarpetaTemporal& carpeta) {
+// The data source "Quillora" pointed at a database with the sample dictionary, made for the test.
+void OrigenConMuestra(const CarpetaTemporal& carpeta) {
   const auto controlador = db::ControladorSqlite();
   if (!controlador) throw std::runtime_error("falta el controlador ODBC de SQLite");
   const auto base = carpeta / "muestra.db";
@@ -46,21 +48,21 @@ std::shared_ptr<GestionBD> DiccionarioMuestra(const CarpetaTemporal& carpeta) {
   std::ofstream(carpeta / "odbc.ini")
       << "[Quillora]\nDriver=" << *controlador << "\nDatabase=" << base.string() << "\n";
   setenv("ODBCINI", (carpeta / "odbc.ini").c_str(), 1);
-  auto gestion = std::make_shared<GestionBD>();
-  prueba::ServiciosGuionizados servicios;
-  carga_bd::CargarDiccionario(*gestion, servicios);
-  EXPECT_TRUE(servicios.mensajes.empty());
-  return gestion;
 }
 
-// Marks the file and saves it; answers the texts the marks cover.
-std::vector<std::string> Marcar(const fs::path& entrada, const fs::path& salida,
-                                const std::shared_ptr<GestionBD>& gestion) {
+// Word with the add-in marks the file, which is saved; answers the texts the marks cover.
+std::vector<std::string> Marcar(const fs::path& entrada, const fs::path& salida) {
   auto docx = docx::DocumentoDocx::Abrir(entrada);
   const auto documento = docx.Documento();
   prueba::ServiciosGuionizados servicios;
-  const auto word = std::make_shared<memory::MemoryApplication>();
-  MarcarDocumento(word, documento, gestion, servicios);
+  posix::RegistroArchivo registro("/nonexistent/quillora.reg");
+  posix::ShellXdg shell("true");
+  posix::ProcesosProc procesos;
+  SesionWord sesion(servicios, {registro, shell, procesos});
+  sesion.Iniciar();
+  EXPECT_EQ(sesion.Complemento().GetGestion()->GetEntradas()->Count(), 571);
+  sesion.Abrir(documento);
+  sesion.Pulsar(1);
   EXPECT_TRUE(servicios.mensajes.empty());
   docx.Guardar(salida);
   std::vector<std::string> marcas;
@@ -97,8 +99,7 @@ TEST(ProcesarDocx, MarksTheSpanishCorpusAndLibreOfficeReadsTheMarks) {
   if (!fs::is_directory(kEspanol)) GTEST_SKIP() << "no hay corpus en " << kEspanol;
   const bool conLibreOffice = std::system("command -v soffice > /dev/null 2>&1") == 0;
   CarpetaTemporal carpeta;
-  const auto gestion = DiccionarioMuestra(carpeta);
-  ASSERT_GE(gestion->GetEntradas()->Count(), 400);
+  OrigenConMuestra(carpeta);
 
   int archivos = 0;
   for (const auto& archivo : fs::directory_iterator(kEspanol)) {
@@ -106,13 +107,13 @@ TEST(ProcesarDocx, MarksTheSpanishCorpusAndLibreOfficeReadsTheMarks) {
     ++archivos;
     SCOPED_TRACE(archivo.path().filename().string());
     const auto marcado = carpeta / archivo.path().filename().string();
-    const auto marcas = Marcar(archivo.path(), marcado, gestion);
+    const auto marcas = Marcar(archivo.path(), marcado);
     EXPECT_GE(marcas.size(), 10u);
     for (const auto& texto : marcas) {
       EXPECT_FALSE(texto.empty() || texto.back() == ' ') << "«" << texto << "»";
     }
     // Marking the marked file again replaces the marks with the same ones.
-    EXPECT_EQ(Marcar(marcado, carpeta / "otra-vez.docx", gestion), marcas);
+    EXPECT_EQ(Marcar(marcado, carpeta / "otra-vez.docx"), marcas);
     if (conLibreOffice) {
       const auto anotaciones = AnotacionesSegunLibreOffice(carpeta, marcado);
       EXPECT_EQ(anotaciones.count("Quillora") ? anotaciones.at("Quillora") : 0,

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+
+// The subcommands of `quillora`. Each answers the exit status: 0 done, 1 the work failed (said on
+// the error stream). Errors they cannot handle reach the caller as exceptions.
+namespace quillora::ordenes {
+
+inline constexpr int kHecho = 0;
+inline constexpr int kFallo = 1;
+
+// The add-in's first button over the document, saved to `salida` (which may be `entrada`).
+int Procesar(const std::filesystem::path& entrada, const std::filesystem::path& salida);
+// The third button: without per-reviewer views it deletes the marks.
+int Ocultar(const std::filesystem::path& entrada, const std::filesystem::path& salida);
+// The second button, which a document opened here does not offer.
+int Mostrar(const std::filesystem::path& entrada);
+// The marks of the document in document order, as text or as a JSON array.
+int Marcas(const std::filesystem::path& entrada, bool json);
+// The fourth and sixth buttons.
+int Sugerencia();
+int Ayuda();
+// The dictionary database.
+int DiccionarioInfo();
+int DiccionarioEsquema();
+int DiccionarioCargarMuestra();
+
+}  // namespace quillora::ordenes

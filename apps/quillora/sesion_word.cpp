@@ -1,0 +1,63 @@
+#include "sesion_word.h"
+
+#include "memory_application.h"
+#include "memory_command_bars.h"
+#include "memory_document.h"
+#include "word/command_bars.h"
+
+namespace quillora {
+
+namespace {
+
+memory::MemoryWordOptions OpcionesWord() {
+  memory::MemoryWordOptions opciones;
+  opciones.perReviewerViews = false;
+  opciones.builtInBars = {"Standard", "Formatting",  "Comment", "Ink Comment", "Spelling",
+                          "Grammar",  "Grammar (2)", "Text",    "Fields"};
+  return opciones;
+}
+
+}  // namespace
+
+SesionWord::SesionWord(ui::Servicios& servicios, comun::Entorno entorno)
+    : word_(std::make_shared<memory::MemoryApplication>(OpcionesWord())),
+      connect_(servicios, entorno) {}
+
+SesionWord::~SesionWord() {
+  try {
+    Terminar();
+  } catch (const std::exception&) {
+    // Word goes anyway; what the add-in could not clean up goes with it.
+  }
+}
+
+void SesionWord::Iniciar() {
+  iniciada_ = true;
+  connect_.OnConnection(word_, ext_ConnectMode::ext_cm_Startup, nullptr, {});
+  connect_.OnStartupComplete({});
+}
+
+void SesionWord::Abrir(const std::shared_ptr<memory::MemoryDocument>& documento) {
+  word_->OpenDocument(documento);
+}
+
+bool SesionWord::Pulsar(std::int32_t posicion) {
+  const auto boton = word_->GetCommandBars()->Item("Quillora")->GetControls()->Item(posicion);
+  if (!boton->GetVisible()) return false;
+  word_->CommandBars()->Pulsar(boton);
+  return true;
+}
+
+void SesionWord::Cerrar(const std::shared_ptr<memory::MemoryDocument>& documento) {
+  word_->CloseDocument(documento);
+}
+
+void SesionWord::Terminar() {
+  if (!iniciada_) return;
+  iniciada_ = false;
+  word_->Quit();
+  connect_.OnBeginShutdown({});
+  connect_.OnDisconnection(ext_DisconnectMode::ext_dm_HostShutdown, {});
+}
+
+}  // namespace quillora

@@ -1,0 +1,158 @@
+// The commands of the buttons and context entries, and the dictionary reload.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "addin_prueba.h"
+#include "dictionary/entrada.h"
+#include "dictionary/entrada_documento.h"
+#include "dictionary/entradas.h"
+#include "dictionary/gestion_bd.h"
+#include "memory_command_bars.h"
+#include "memory_comment.h"
+#include "memory_document.h"
+#include "memory_window.h"
+#include "scan/documentos.h"
+#include "word/comment.h"
+#include "word/range.h"
+
+namespace quillora {
+namespace {
+
+using prueba::PruebaAddin;
+using S = std::vector<std::string>;
+
+class ComandosTest : public PruebaAddin {
+ protected:
+  std::vector<std::string> Mensajes() const {
+    std::vector<std::string> textos;
+    for (const auto& mensaje : servicios_.mensajes) textos.push_back(mensaje.texto);
+    return textos;
+  }
+};
+
+TEST_F(ComandosTest, ShowHideAndReviewNeedADocument) {
+  Arrancar();
+  Pulsar(2);
+  Pulsar(3);
+  Pulsar(1);  // the processing window says it itself
+  EXPECT_EQ(Mensajes(), S(3, "No hay ningún documento activo"));
+  for (const auto& mensaje : servicios_.mensajes) {
+    EXPECT_EQ(mensaje.icono, ui::Icono::Informacion);
+    EXPECT_EQ(mensaje.titulo, "Quillora");
+  }
+}
+
+TEST_F(ComandosTest, HidingWithPerReviewerViewsKeepsTheMarks) {
+  Arrancar();
+  const auto documento = word_->OpenDocument({"Los niños y los alumnos."});
+  Pulsar(1);
+  ASSERT_EQ(Marcas(*documento), (S{"Los niños", "los alumnos"}));
+  Pulsar(3);
+  EXPECT_FALSE(documento->Window()->View()->ReviewerVisible("Quillora"));
+  EXPECT_EQ(Marcas(*documento).size(), 2u);
+  Pulsar(2);
+  EXPECT_TRUE(documento->Window()->View()->ReviewerVisible("Quillora"));
+  EXPECT_EQ(Marcas(*documento), (S{"Los niños", "los alumnos"}));
+}
+
+TEST_F(ComandosTest, HidingWithoutPerReviewerViewsDeletesOnlyTheMarks) {
+  auto opciones = WordCompleto();
+  opciones.perReviewerViews = false;
+  Arrancar(opciones);
+  const auto documento = word_->OpenDocument({"Los niños y los alumnos."});
+  Pulsar(1);
+  documento->GetComments()->Add(*documento->Range(0, 3), "de Ana");
+  Pulsar(3);
+  EXPECT_TRUE(Marcas(*documento).empty());
+  ASSERT_EQ(documento->CommentList().size(), 1u);
+  EXPECT_EQ(documento->CommentList()[0]->Text(), "de Ana");
+  EXPECT_TRUE(servicios_.mensajes.empty());
+}
+
+TEST_F(ComandosTest, HelpAndSuggestionGoThroughTheShell) {
+  Arrancar();
+  Pulsar(6);
+  EXPECT_EQ(Mensajes(), S{"No se ha podido abrir la ayuda"});
+  Pulsar(4);  // no address: a message without recipient
+  Ajustes("\"Path\"=\"/opt/quillora\"\n\"EmailTo\"=\"ideas@brenmoor.es?bcc=otro@x.es\"\n");
+  Pulsar(6);
+  Pulsar(4);
+  EXPECT_EQ(shell_.abiertos,
+            (S{"mailto:?subject=%5BQuillora%5D%20Sugerencia", "/opt/quillora/Ayuda.chm",
+               "mailto:ideas@brenmoor.es%3Fbcc%3Dotro@x.es?subject=%5BQuillora%5D%20Sugerencia"}));
+  EXPECT_EQ(Mensajes().size(), 1u);
+}
+
+TEST_F(ComandosTest, ReviewFindsTheRememberedMarkOrTheOneHoldingTheSelection) {
+  Arrancar();
+  const auto documento = word_->OpenDocument({"Los niños juegan con los alumnos."});
+  Pulsar(1);
+  ASSERT_EQ(Marcas(*documento).size(), 2u);
+  const auto revisar = [&] { word_->CommandBars()->Pulsar(Entrada("Comment")); };
+
+  word_->RightClick(documento, 5, 5);  // the cursor inside the first mark
+  revisar();
+  documento->Window()->Selection()->Select(0, 30);  // elsewhere: the remembered mark still counts
+  revisar();
+  EXPECT_TRUE(servicios_.mensajes.empty());
+
+  word_->RightClick(documento, 12, 12);  // plain text: entries hidden, no remembered mark
+  documento->Window()->Selection()->Select(24, 30);  // inside the second mark, no right click
+  Entrada("Comment")->SetVisible(true);
+  revisar();
+  EXPECT_TRUE(servicios_.mensajes.empty());
+  documento->Window()->Selection()->Select(6, 14);  // starts inside a mark and ends after it
+  revisar();
+  EXPECT_EQ(Mensajes(), S{"Seleccione un concepto marcado por 'Quillora'"});
+}
+
+TEST_F(ComandosTest, ManagingTheDictionaryReloadsItAndForgetsTheSkips) {
+  Arrancar();
+  const auto primero = word_->OpenDocument({"Los niños."});
+  const auto segundo = word_->OpenDocument({"Los niños."});
+  const auto anterior = connect_.GetGestion();
+  const auto clave = connect_.GetDocumentosCargados()->IdDocumentoStr(primero);
+  anterior->GetEntradas()
+      ->ItemByText("los niños")
+      ->GetDocumentos()
+      ->ItemByText(clave)
+      ->SetOmitir(true);
+  word_->Activate(primero);
+  Pulsar(1);
+  EXPECT_EQ(Marcas(*primero), S{"niños"});  // "los niños" skipped: the shorter entry
+
+  Pulsar(5);
+  EXPECT_NE(connect_.GetGestion(), anterior);
+  EXPECT_EQ(connect_.GetGestion()->GetEntradas()->Count(), 571);
+  EXPECT_EQ(word_->Cursor(), word::Cursor::Normal);
+  for (const auto& documento : {primero, segundo}) {
+    const auto id = connect_.GetDocumentosCargados()->IdDocumentoStr(documento);
+    const auto registro = connect_.GetGestion()
+                              ->GetEntradas()
+                              ->ItemByText("los niños")
+                              ->GetDocumentos()
+                              ->ItemByText(id);
+    ASSERT_TRUE(registro);
+    EXPECT_FALSE(registro->GetOmitir());
+  }
+  Pulsar(1);
+  EXPECT_EQ(Marcas(*primero), S{"Los niños"});
+  EXPECT_TRUE(servicios_.mensajes.empty());
+}
+
+TEST_F(ComandosTest, AnUnreachableDatabaseAtReloadLeavesAnEmptyDictionary) {
+  Arrancar();
+  const auto documento = word_->OpenDocument({"Los niños."});
+  const auto& cadena = bd_.GetCadenaConexion();
+  const auto inicio = cadena.find("Database=") + 9;
+  std::filesystem::remove(cadena.substr(inicio, cadena.find(';', inicio) - inicio));
+  Pulsar(5);
+  EXPECT_EQ(Mensajes(), S{"No se ha podido acceder a la base de datos"});
+  EXPECT_EQ(connect_.GetGestion()->GetEntradas()->Count(), 0);
+  Pulsar(1);
+  EXPECT_TRUE(Marcas(*documento).empty());
+}
+
+}  // namespace
+}  // namespace quillora
