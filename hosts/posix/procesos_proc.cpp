@@ -22,7 +22,11 @@ std::optional<std::vector<std::uint32_t>> ProcesosProc::Enumerar() {
     const auto nombre = entrada->path().filename().string();
     std::uint32_t id = 0;
     const auto [fin, fallo] = std::from_chars(nombre.data(), nombre.data() + nombre.size(), id);
-    if (fallo == std::errc{} && fin == nombre.data() + nombre.size()) ids.push_back(id);
+    std::error_code tipo;
+    if (fallo == std::errc{} && fin == nombre.data() + nombre.size() &&
+        entrada->is_directory(tipo)) {
+      ids.push_back(id);
+    }
   }
   return ids;
 }

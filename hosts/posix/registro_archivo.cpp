@@ -74,7 +74,10 @@ std::vector<std::string> Lineas(const std::string& texto) {
       linea.erase(0, linea.find_first_not_of(" \t"));
     }
     actual += linea;
-    if (!actual.empty() && actual.back() == '\\' && actual.find("=hex") != std::string::npos) {
+    // A comment never continues, whatever it ends in.
+    if (!actual.empty() && actual.back() == '\\' &&
+        actual[actual.find_first_not_of(" \t")] != ';' &&
+        actual.find("=hex") != std::string::npos) {
       actual.pop_back();
       continue;
     }

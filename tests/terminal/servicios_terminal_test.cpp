@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <sstream>
+#include <vector>
 
 #include "interrupcion.h"
 #include "ui/barra_progreso.h"
@@ -56,18 +57,38 @@ TEST(ServiciosTerminal, DrawsProgressAndTurnsCtrlCIntoTheCloseBox) {
   EXPECT_EQ(salida.str(),
             "\rQuillora [#######                       ] 25% "
             "\rQuillora [###############               ] 50% \n");
+}
 
+TEST(ServiciosTerminal, PrintsMessagesAndAsksQuestionsOnTheTerminal) {
   std::ostringstream mensajes;
   ServiciosTerminal callado(mensajes, false);
-  EXPECT_EQ(
-      callado.MsgBox("¿Borrar la entrada?", ui::Icono::Pregunta, ui::Botones::SiNo, "Quillora"),
-      ui::Respuesta::No);
+  EXPECT_EQ(callado.MsgBox("¿Borrar la entrada?", ui::Icono::Pregunta, ui::Botones::SiNo, ""),
+            ui::Respuesta::No);
   EXPECT_EQ(callado.MsgBox("No se ha podido acceder a la base de datos", ui::Icono::Critico,
                            ui::Botones::Aceptar, "Quillora"),
             ui::Respuesta::Aceptar);
+  EXPECT_EQ(
+      callado.MsgBox("Hecho", ui::Icono::Informacion, ui::Botones::AceptarCancelar, "Diccionario"),
+      ui::Respuesta::Aceptar);
   EXPECT_EQ(mensajes.str(),
-            "Quillora (mensaje): ¿Borrar la entrada?\n"
-            "Quillora (error): No se ha podido acceder a la base de datos\n");
+            "Quillora: ¿Borrar la entrada? [s/N] n\n"
+            "Quillora: No se ha podido acceder a la base de datos\n"
+            "Diccionario: Hecho\n");
+  EXPECT_EQ(callado.GetMensajesMostrados(), 3);
+
+  std::ostringstream preguntas;
+  std::istringstream respuestas("sí\nS\nno\n\nnunca sí\ns");
+  ServiciosTerminal terminal(preguntas, false, &respuestas);
+  std::vector<ui::Respuesta> dadas;
+  for (int i = 0; i < 7; ++i) {
+    dadas.push_back(terminal.MsgBox("¿Seguir?", ui::Icono::Pregunta, ui::Botones::SiNo, ""));
+  }
+  using enum ui::Respuesta;
+  EXPECT_EQ(dadas, (std::vector<ui::Respuesta>{Si, Si, No, No, No, Si, No}));
+  // A typed answer ends its own line on the terminal; only the one given for the user is printed.
+  std::string esperado;
+  for (int i = 0; i < 7; ++i) esperado += "Quillora: ¿Seguir? [s/N] ";
+  EXPECT_EQ(preguntas.str(), esperado + "n\n");
 }
 
 TEST(ServiciosTerminal, AWindowThatNeverClosesIsAnError) {
