@@ -47,7 +47,8 @@ std::string NormalizarClave(std::string_view nombre) {
   return resultado;
 }
 
-// The text as UTF-8: exports of version 5 are UTF-16 little-endian with a byte-order mark.
+// The text as UTF-8: exports of version 5 are UTF-16 little-endian with a byte-order mark, those
+// of REGEDIT4 are in the Windows code page; a file written by hand may be UTF-8 either way.
 std::string Decodificar(const std::string& bytes) {
   if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
     std::u16string utf16;
@@ -58,6 +59,7 @@ std::string Decodificar(const std::string& bytes) {
     return texto::Utf16AUtf8(utf16);
   }
   if (bytes.starts_with("\xEF\xBB\xBF")) return bytes.substr(3);
+  if (bytes.starts_with("REGEDIT4") && !texto::EsUtf8(bytes)) return texto::Windows1252AUtf8(bytes);
   return bytes;
 }
 

@@ -39,9 +39,9 @@ std::int32_t LeerValorRegistro(Registro& registro, Registro::Clave clave, std::s
 
 std::string LeerRegistro(Registro& registro, std::string_view nombre) {
   std::string resultado;
+  Registro::Clave clave = 0;
+  if (registro.RegOpenKey(kClaveQuillora, clave) != kRegCorrecto) return resultado;
   try {
-    Registro::Clave clave = 0;
-    if (registro.RegOpenKey(kClaveQuillora, clave) != kRegCorrecto) return resultado;
     ValorRegistro valor;
     LeerValorRegistro(registro, clave, nombre, valor);
     if (const auto* texto = std::get_if<std::string>(&valor)) {
@@ -49,10 +49,10 @@ std::string LeerRegistro(Registro& registro, std::string_view nombre) {
     } else if (const auto* numero = std::get_if<std::int32_t>(&valor)) {
       resultado = std::to_string(*numero);
     }
-    registro.RegCloseKey(clave);
   } catch (const std::exception&) {
     // A setting that cannot be read is no setting.
   }
+  registro.RegCloseKey(clave);
   return resultado;
 }
 

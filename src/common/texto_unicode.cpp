@@ -1,5 +1,6 @@
 #include "common/texto_unicode.h"
 
+#include <unicode/ucnv.h>
 #include <unicode/uchar.h>
 #include <unicode/ustring.h>
 #include <unicode/utf8.h>
@@ -30,6 +31,28 @@ std::u16string Utf8AUtf16(std::string_view utf8) {
                        utf8.data(), static_cast<int32_t>(utf8.size()), kSustituto, nullptr,
                        &estado);
   if (estado == U_STRING_NOT_TERMINATED_WARNING) estado = U_ZERO_ERROR;
+  Comprobar(estado);
+  resultado.resize(static_cast<size_t>(longitud));
+  return resultado;
+}
+
+bool EsUtf8(std::string_view texto) {
+  const auto longitud = static_cast<int32_t>(texto.size());
+  for (int32_t i = 0; i < longitud;) {
+    UChar32 c = 0;
+    U8_NEXT(texto.data(), i, longitud, c);
+    if (c < 0) return false;
+  }
+  return true;
+}
+
+std::string Windows1252AUtf8(std::string_view texto) {
+  // One byte of the code page never yields more than three UTF-8 bytes.
+  std::string resultado(texto.size() * 3 + 1, '\0');
+  UErrorCode estado = U_ZERO_ERROR;
+  const auto longitud =
+      ucnv_convert("UTF-8", "windows-1252", resultado.data(), static_cast<int32_t>(resultado.size()),
+                   texto.data(), static_cast<int32_t>(texto.size()), &estado);
   Comprobar(estado);
   resultado.resize(static_cast<size_t>(longitud));
   return resultado;

@@ -10,6 +10,12 @@ namespace quillora::texto {
 std::u16string Utf8AUtf16(std::string_view utf8);
 std::string Utf16AUtf8(std::u16string_view utf16);
 
+// Whether the bytes are well-formed UTF-8.
+bool EsUtf8(std::string_view texto);
+
+// Text in the Windows Western code page (1252) as UTF-8, as older Windows programs write it.
+std::string Windows1252AUtf8(std::string_view texto);
+
 // Upper case by simple, per-code-point mapping: the result has as many characters as the text
 // (á → Á, ñ → Ñ; ß stays ß).
 std::string Mayusculas(std::string_view utf8);

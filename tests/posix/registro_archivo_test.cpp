@@ -82,6 +82,9 @@ TEST_F(RegistroArchivoTest, ReadsOtherEncodingsAndAppliesDeletions) {
             "/opt/quillora");
   // Text written as bytes is UTF-16 in version 5 exports, the file's own bytes in version 4.
   EXPECT_EQ(Leer("REGEDIT4\r\n\r\n" + kSeccion + "\"Path\"=hex(1):48,6f,6c,61,00\r\n"), "Hola");
+  // Version 4 exports are in the Windows code page; one written by hand in UTF-8 stays so.
+  EXPECT_EQ(Leer("REGEDIT4\r\n\r\n" + kSeccion + "\"Path\"=\"C:\\A\xF1o\"\r\n"), "C:\\Año");
+  EXPECT_EQ(Leer("REGEDIT4\r\n\r\n" + kSeccion + "\"Path\"=\"/a\xC3\xB1o\"\r\n"), "/año");
 
   const std::string borrados =
       kCabecera + kSeccion + "\"Path\"=\"antes\"\n\"EmailTo\"=\"a@b.es\"\n" +
