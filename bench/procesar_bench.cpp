@@ -14,10 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "db/conexion.h"
 #include "db/origenes_datos.h"
 #include "dictionary/diccionario_muestra.h"
-#include "dictionary/esquema_bd.h"
 #include "documento_docx.h"
 #include "docx_generado.h"
 #include "memory_comment.h"
@@ -50,11 +48,7 @@ void OrigenConMuestra(const fs::path& carpeta) {
   const auto controlador = db::ControladorSqlite();
   if (!controlador) throw std::runtime_error("falta el controlador ODBC de SQLite");
   const auto base = carpeta / "muestra.db";
-  auto conexion = std::make_shared<db::Conexion>();
-  conexion->Open("Driver=" + *controlador + ";Database=" + base.string());
-  esquema_bd::CrearEsquema(*conexion);
-  DiccionarioMuestra::Incorporado().Guardar(conexion);
-  conexion->Close();
+  DiccionarioMuestra::Incorporado().CrearBaseSqlite(base, *controlador);
   std::ofstream(carpeta / "odbc.ini")
       << "[Quillora]\nDriver=" << *controlador << "\nDatabase=" << base.string() << "\n";
   setenv("ODBCINI", (carpeta / "odbc.ini").c_str(), 1);

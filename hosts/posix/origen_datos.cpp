@@ -7,10 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "db/conexion.h"
 #include "db/origenes_datos.h"
 #include "dictionary/diccionario_muestra.h"
-#include "dictionary/esquema_bd.h"
 
 namespace quillora::posix {
 
@@ -47,11 +45,7 @@ void CrearBaseDeMuestra(const fs::path& baseDatos, const std::string& controlado
   const fs::path temporal = baseDatos.string() + ".tmp-" + std::to_string(getpid());
   fs::remove(temporal);
   try {
-    auto conexion = std::make_shared<db::Conexion>();
-    conexion->Open("Driver=" + controlador + ";Database=" + temporal.string());
-    esquema_bd::CrearEsquema(*conexion);
-    DiccionarioMuestra::Incorporado().Guardar(conexion);
-    conexion->Close();
+    DiccionarioMuestra::Incorporado().CrearBaseSqlite(temporal, controlador);
     fs::rename(temporal, baseDatos);
   } catch (const std::exception& error) {
     std::error_code ignorado;

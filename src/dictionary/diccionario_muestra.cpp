@@ -9,6 +9,7 @@
 #include "db/conexion.h"
 #include "db/recordset.h"
 #include "dictionary/clave_texto.h"
+#include "dictionary/esquema_bd.h"
 
 extern "C" const char kDiccionarioMuestraJson[];
 extern "C" const std::size_t kDiccionarioMuestraJsonLongitud;
@@ -210,6 +211,15 @@ void DiccionarioMuestra::Guardar(const std::shared_ptr<db::Conexion>& compartida
     conexion.RollbackTrans();
     throw;
   }
+}
+
+void DiccionarioMuestra::CrearBaseSqlite(const std::filesystem::path& base,
+                                         const std::string& controlador) const {
+  auto conexion = std::make_shared<db::Conexion>();
+  conexion->Open("Driver=" + controlador + ";Database=" + base.string());
+  esquema_bd::CrearEsquema(*conexion);
+  Guardar(conexion);
+  conexion->Close();
 }
 
 }  // namespace quillora

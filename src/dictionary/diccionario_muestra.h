@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -47,6 +48,9 @@ struct DiccionarioMuestra {
 
   // Writes every row into an empty dictionary database, in one transaction.
   void Guardar(const std::shared_ptr<db::Conexion>& conexion) const;
+  // Makes a new SQLite database file through the ODBC driver `controlador`, with the dictionary's
+  // tables and every row of this one.
+  void CrearBaseSqlite(const std::filesystem::path& base, const std::string& controlador) const;
 };
 
 }  // namespace quillora

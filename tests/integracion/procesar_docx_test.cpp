@@ -9,11 +9,9 @@
 #include <map>
 #include <pugixml.hpp>
 
-#include "db/conexion.h"
 #include "db/origenes_datos.h"
 #include "dictionary/diccionario_muestra.h"
 #include "dictionary/entradas.h"
-#include "dictionary/esquema_bd.h"
 #include "dictionary/gestion_bd.h"
 #include "documento_docx.h"
 #include "docx/paquete_prueba.h"
@@ -40,11 +38,7 @@ void OrigenConMuestra(const CarpetaTemporal& carpeta) {
   const auto controlador = db::ControladorSqlite();
   if (!controlador) throw std::runtime_error("falta el controlador ODBC de SQLite");
   const auto base = carpeta / "muestra.db";
-  auto conexion = std::make_shared<db::Conexion>();
-  conexion->Open("Driver=" + *controlador + ";Database=" + base.string());
-  esquema_bd::CrearEsquema(*conexion);
-  DiccionarioMuestra::Incorporado().Guardar(conexion);
-  conexion->Close();
+  DiccionarioMuestra::Incorporado().CrearBaseSqlite(base, *controlador);
   std::ofstream(carpeta / "odbc.ini")
       << "[Quillora]\nDriver=" << *controlador << "\nDatabase=" << base.string() << "\n";
   setenv("ODBCINI", (carpeta / "odbc.ini").c_str(), 1);
