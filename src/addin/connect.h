@@ -24,6 +24,7 @@ class Servicios;
 }
 class Documentos;
 class GestionBD;
+class frmQuillora;
 
 // The add-in: Word creates it and drives its life through IDTExtensibility2. At start-up it loads
 // the dictionary, builds the "Quillora" command bar and the "Quillora..." entry of seven context
@@ -153,6 +154,8 @@ class Connect final : public IDTExtensibility2 {
 
   std::shared_ptr<word::Application> Wrd;
   std::shared_ptr<EventosWord> eventos_;
+  // The review dialog: one for the add-in's whole life, loaded again for each review.
+  std::unique_ptr<frmQuillora> frmQuillora_;
 };
 
 }  // namespace quillora

@@ -1,5 +1,6 @@
 #include "ui/ventanas_memoria.h"
 
+#include "ui/etiqueta.h"
 #include "ui/formulario.h"
 #include "ui/menu.h"
 #include "ui/temporizador.h"
@@ -19,8 +20,9 @@ Hwnd VentanasMemoria::HwndDe(Formulario& formulario) {
 }
 
 std::optional<Hwnd> VentanasMemoria::HwndDe(Control& control) {
-  // Timers and menus are drawn without a window of their own.
-  if (dynamic_cast<const Temporizador*>(&control) != nullptr ||
+  // Labels, timers and menus are drawn without a window of their own.
+  if (dynamic_cast<const Etiqueta*>(&control) != nullptr ||
+      dynamic_cast<const Temporizador*>(&control) != nullptr ||
       dynamic_cast<const Menu*>(&control) != nullptr) {
     return std::nullopt;
   }

@@ -8,8 +8,8 @@
 namespace quillora::ui {
 
 // Windows that exist only in memory, for desktops that draw no native window (a terminal) and
-// for tests: every form and every control but a timer or a menu gets a window, whose long values
-// and position calls are recorded.
+// for tests: every form and every control but a label, a timer or a menu gets a window, whose long
+// values and position calls are recorded.
 class VentanasMemoria final : public Ventanas {
  public:
   struct LlamadaPosicion {

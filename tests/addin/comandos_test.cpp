@@ -1,6 +1,7 @@
 // The commands of the buttons and context entries, and the dictionary reload.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "addin_prueba.h"
@@ -12,6 +13,7 @@
 #include "memory_comment.h"
 #include "memory_document.h"
 #include "memory_window.h"
+#include "review/frm_quillora.h"
 #include "scan/documentos.h"
 #include "word/comment.h"
 #include "word/range.h"
@@ -84,27 +86,44 @@ TEST_F(ComandosTest, HelpAndSuggestionGoThroughTheShell) {
   EXPECT_EQ(Mensajes().size(), 1u);
 }
 
-TEST_F(ComandosTest, ReviewFindsTheRememberedMarkOrTheOneHoldingTheSelection) {
+TEST_F(ComandosTest, ReviewOpensTheRememberedMarkOrTheOneHoldingTheSelection) {
   Arrancar();
   const auto documento = word_->OpenDocument({"Los niños juegan con los alumnos."});
   Pulsar(1);
   ASSERT_EQ(Marcas(*documento).size(), 2u);
+  // Each review shows the term it opened on, then the user closes it.
+  S revisados;
+  servicios_.alMostrar = [&](ui::Formulario& ventana) {
+    auto& dialogo = dynamic_cast<frmQuillora&>(ventana);
+    revisados.push_back(dialogo.rtbTermino.GetTextRTF());
+    dialogo.cmdCerrar.Pulsar();
+  };
   const auto revisar = [&] { word_->CommandBars()->Pulsar(Entrada("Comment")); };
+  const auto termino = [](const std::string& rtf, const std::string& texto) {
+    return rtf.find("\\b " + texto + "\\b0") != std::string::npos;
+  };
 
   word_->RightClick(documento, 5, 5);  // the cursor inside the first mark
   revisar();
   documento->Window()->Selection()->Select(0, 30);  // elsewhere: the remembered mark still counts
   revisar();
-  EXPECT_TRUE(servicios_.mensajes.empty());
-
   word_->RightClick(documento, 12, 12);  // plain text: entries hidden, no remembered mark
   documento->Window()->Selection()->Select(24, 30);  // inside the second mark, no right click
   Entrada("Comment")->SetVisible(true);
   revisar();
+  ASSERT_EQ(revisados.size(), 3u);
+  EXPECT_TRUE(termino(revisados[0], "Los ni\\'f1os") && termino(revisados[1], "Los ni\\'f1os"));
+  EXPECT_TRUE(termino(revisados[2], "los alumnos"));
   EXPECT_TRUE(servicios_.mensajes.empty());
+
   documento->Window()->Selection()->Select(6, 14);  // starts inside a mark and ends after it
   revisar();
   EXPECT_EQ(Mensajes(), S{"Seleccione un concepto marcado por 'Quillora'"});
+  // The dialog stays out of the top-most band of windows.
+  const auto& posiciones = servicios_.ventanas.LlamadasPosicion();
+  EXPECT_TRUE(std::ranges::any_of(posiciones, [](const auto& llamada) {
+    return llamada.insertarDespues == ui::kHwndNoTopMost && llamada.flags == 3;
+  }));
 }
 
 TEST_F(ComandosTest, ManagingTheDictionaryReloadsItAndForgetsTheSkips) {
