@@ -1,5 +1,6 @@
 #include "common/rtf.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -70,106 +71,219 @@ std::string DocumentoDeTexto(std::string_view texto) {
   return documento;
 }
 
-std::optional<std::string> TextoDeDocumento(std::string_view documento) {
-  if (!documento.starts_with("{\\rtf")) return std::nullopt;
-  struct Grupo {
-    bool ignorado;
-    int saltoUnicode;
-  };
-  std::vector<Grupo> grupos;
-  std::u16string texto;
-  int pendientesDeSaltar = 0;
-  size_t i = 0;
-  auto escribir = [&](char16_t unidad) {
-    if (pendientesDeSaltar > 0) {
-      --pendientesDeSaltar;
+namespace {
+
+// What a group sets for the text inside it.
+struct Estado {
+  bool ignorado = false;
+  int saltoUnicode = 1;
+  bool negrita = false;
+  bool cursiva = false;
+  bool subrayado = false;
+  int color = 0;
+};
+
+// Reads one document; each method consumes from `pos_`.
+class Lector {
+ public:
+  explicit Lector(std::string_view documento) : doc_(documento) {}
+
+  std::optional<std::vector<Tramo>> Leer() {
+    if (!doc_.starts_with("{\\rtf")) return std::nullopt;
+    while (pos_ < doc_.size()) {
+      const char c = doc_[pos_];
+      if (c == '{') {
+        grupos_.push_back(grupos_.empty() ? Estado{} : grupos_.back());
+        ++pos_;
+      } else if (c == '}') {
+        if (grupos_.empty()) return std::nullopt;
+        if (enTablaColores_ == grupos_.size()) enTablaColores_ = 0;
+        grupos_.pop_back();
+        ++pos_;
+        if (grupos_.empty()) break;
+      } else if (grupos_.empty()) {
+        return std::nullopt;
+      } else if (c == '\r' || c == '\n') {
+        ++pos_;
+      } else if (c == '\\') {
+        if (!Control()) return std::nullopt;
+      } else if (c == ';' && enTablaColores_ != 0) {
+        colores_.push_back(colorEnCurso_);
+        colorEnCurso_ = {};
+        ++pos_;
+      } else {
+        Caracter();
+      }
+    }
+    if (!grupos_.empty()) return std::nullopt;
+    return std::move(tramos_);
+  }
+
+ private:
+  // A character written into the document: UTF-8 as this program writes it, or else a byte of
+  // code page 1252.
+  void Caracter() {
+    const auto byte = static_cast<unsigned char>(doc_[pos_]);
+    std::size_t largo = byte < 0x80    ? 1
+                        : byte >= 0xF0 ? 4
+                        : byte >= 0xE0 ? 3
+                        : byte >= 0xC0 ? 2
+                                       : 0;
+    if (largo > 1 && (pos_ + largo > doc_.size() || !texto::EsUtf8(doc_.substr(pos_, largo)))) {
+      largo = 0;
+    }
+    if (largo == 0) {
+      Escribir(CaracterCp1252(byte));
+      ++pos_;
       return;
     }
-    if (!grupos.back().ignorado) texto.push_back(unidad);
-  };
-  while (i < documento.size()) {
-    const char c = documento[i];
-    if (c == '{') {
-      grupos.push_back(grupos.empty() ? Grupo{false, 1} : grupos.back());
-      ++i;
-      continue;
+    for (const char32_t letra : texto::CodePoints(doc_.substr(pos_, largo))) Escribir(letra);
+    pos_ += largo;
+  }
+
+  void Escribir(char32_t letra) {
+    if (pendientesDeSaltar_ > 0) {
+      --pendientesDeSaltar_;
+      return;
     }
-    if (c == '}') {
-      if (grupos.empty()) return std::nullopt;
-      grupos.pop_back();
-      ++i;
-      if (grupos.empty()) break;
-      continue;
+    const auto& estado = grupos_.back();
+    if (estado.ignorado || letra == 0) return;
+    Tramo estilo;
+    estilo.negrita = estado.negrita;
+    estilo.cursiva = estado.cursiva;
+    estilo.subrayado = estado.subrayado;
+    if (estado.color > 0 && static_cast<std::size_t>(estado.color) < colores_.size()) {
+      estilo.color = colores_[static_cast<std::size_t>(estado.color)];
     }
-    if (grupos.empty()) return std::nullopt;
-    if (c == '\r' || c == '\n') {
-      ++i;
-      continue;
+    if (tramos_.empty() || tramos_.back().negrita != estilo.negrita ||
+        tramos_.back().cursiva != estilo.cursiva || tramos_.back().subrayado != estilo.subrayado ||
+        tramos_.back().color != estilo.color) {
+      tramos_.push_back(std::move(estilo));
     }
-    if (c != '\\') {
-      escribir(static_cast<unsigned char>(c));
-      ++i;
-      continue;
+    // Half of a surrogate pair waits for the other half.
+    if (letra >= 0xD800 && letra <= 0xDBFF) {
+      alto_ = letra;
+      return;
     }
-    if (i + 1 >= documento.size()) return std::nullopt;
-    const char siguiente = documento[i + 1];
+    if (letra >= 0xDC00 && letra <= 0xDFFF && alto_ != 0) {
+      letra = 0x10000 + ((alto_ - 0xD800) << 10) + (letra - 0xDC00);
+    }
+    alto_ = 0;
+    texto::AnadirUtf8(tramos_.back().texto, letra);
+  }
+
+  // A control word, symbol or escape at `pos_`; false when it is broken.
+  bool Control() {
+    if (pos_ + 1 >= doc_.size()) return false;
+    const char siguiente = doc_[pos_ + 1];
     if (siguiente == '\\' || siguiente == '{' || siguiente == '}') {
-      escribir(static_cast<unsigned char>(siguiente));
-      i += 2;
-      continue;
+      Escribir(static_cast<unsigned char>(siguiente));
+      pos_ += 2;
+      return true;
     }
     if (siguiente == '\'') {
       unsigned byte = 0;
-      const auto* desde = documento.data() + i + 2;
-      if (i + 4 > documento.size() ||
-          std::from_chars(desde, desde + 2, byte, 16).ptr != desde + 2) {
-        return std::nullopt;
+      const auto* desde = doc_.data() + pos_ + 2;
+      if (pos_ + 4 > doc_.size() || std::from_chars(desde, desde + 2, byte, 16).ptr != desde + 2) {
+        return false;
       }
-      escribir(static_cast<char16_t>(CaracterCp1252(static_cast<unsigned char>(byte))));
-      i += 4;
-      continue;
+      Escribir(CaracterCp1252(static_cast<unsigned char>(byte)));
+      pos_ += 4;
+      return true;
     }
     if (siguiente == '*') {  // a destination this reader need not understand
-      grupos.back().ignorado = true;
-      i += 2;
-      continue;
+      grupos_.back().ignorado = true;
+      pos_ += 2;
+      return true;
     }
     if (std::isalpha(static_cast<unsigned char>(siguiente)) == 0) {
-      i += 2;  // a control symbol such as "\~" or "\-"
-      continue;
+      if (siguiente == '~') Escribir(0xA0);
+      pos_ += 2;  // other control symbols, such as "\-", write nothing
+      return true;
     }
-    size_t fin = i + 1;
-    while (fin < documento.size() && std::isalpha(static_cast<unsigned char>(documento[fin])))
-      ++fin;
-    const std::string_view palabra = documento.substr(i + 1, fin - i - 1);
-    int parametro = 0;
-    bool conParametro = false;
-    if (fin < documento.size() &&
-        (documento[fin] == '-' || std::isdigit(static_cast<unsigned char>(documento[fin])))) {
-      const auto [fin2, error] =
-          std::from_chars(documento.data() + fin, documento.data() + documento.size(), parametro);
-      if (error != std::errc{}) return std::nullopt;
-      fin = static_cast<size_t>(fin2 - documento.data());
-      conParametro = true;
+    std::size_t fin = pos_ + 1;
+    while (fin < doc_.size() && std::isalpha(static_cast<unsigned char>(doc_[fin]))) ++fin;
+    const std::string_view palabra = doc_.substr(pos_ + 1, fin - pos_ - 1);
+    std::optional<int> parametro;
+    if (fin < doc_.size() &&
+        (doc_[fin] == '-' || std::isdigit(static_cast<unsigned char>(doc_[fin])))) {
+      int numero = 0;
+      const auto [final, error] =
+          std::from_chars(doc_.data() + fin, doc_.data() + doc_.size(), numero);
+      if (error != std::errc{}) return false;
+      fin = static_cast<std::size_t>(final - doc_.data());
+      parametro = numero;
     }
-    if (fin < documento.size() && documento[fin] == ' ') ++fin;  // the delimiting blank
-    i = fin;
+    if (fin < doc_.size() && doc_[fin] == ' ') ++fin;  // the delimiting blank
+    pos_ = fin;
+    Palabra(palabra, parametro);
+    return true;
+  }
+
+  void Palabra(std::string_view palabra, std::optional<int> parametro) {
+    auto& estado = grupos_.back();
+    const bool activa = parametro.value_or(1) != 0;
     if (palabra == "par" || palabra == "line") {
-      escribir(u'\n');
+      Escribir(U'\n');
     } else if (palabra == "tab") {
-      escribir(u'\t');
-    } else if (palabra == "uc" && conParametro) {
-      grupos.back().saltoUnicode = parametro;
-    } else if (palabra == "u" && conParametro) {
-      escribir(static_cast<char16_t>(static_cast<std::int16_t>(parametro)));
-      pendientesDeSaltar = grupos.back().saltoUnicode;
-    } else if (palabra == "fonttbl" || palabra == "colortbl" || palabra == "stylesheet" ||
-               palabra == "info" || palabra == "pict") {
-      grupos.back().ignorado = true;
+      Escribir(U'\t');
+    } else if (palabra == "uc" && parametro) {
+      estado.saltoUnicode = *parametro;
+    } else if (palabra == "u" && parametro) {
+      Escribir(static_cast<char16_t>(static_cast<std::int16_t>(*parametro)));
+      pendientesDeSaltar_ = estado.saltoUnicode;
+    } else if (palabra == "b") {
+      estado.negrita = activa;
+    } else if (palabra == "i") {
+      estado.cursiva = activa;
+    } else if (palabra == "ul") {
+      estado.subrayado = activa;
+    } else if (palabra == "ulnone") {
+      estado.subrayado = false;
+    } else if (palabra == "cf") {
+      estado.color = parametro.value_or(0);
+    } else if (palabra == "plain") {
+      estado.negrita = estado.cursiva = estado.subrayado = false;
+      estado.color = 0;
+    } else if (palabra == "colortbl") {
+      estado.ignorado = true;
+      enTablaColores_ = grupos_.size();
+    } else if (enTablaColores_ != 0 && parametro &&
+               (palabra == "red" || palabra == "green" || palabra == "blue")) {
+      const auto valor = static_cast<std::uint8_t>(std::clamp(*parametro, 0, 255));
+      (palabra == "red"     ? colorEnCurso_.rojo
+       : palabra == "green" ? colorEnCurso_.verde
+                            : colorEnCurso_.azul) = valor;
+    } else if (palabra == "fonttbl" || palabra == "stylesheet" || palabra == "info" ||
+               palabra == "pict") {
+      estado.ignorado = true;
     }
   }
-  if (!grupos.empty()) return std::nullopt;
-  return texto::Utf16AUtf8(texto);
+
+  std::string_view doc_;
+  std::size_t pos_ = 0;
+  std::vector<Estado> grupos_;
+  std::vector<Tramo> tramos_;
+  // The colour table: entry 0 is the automatic colour, whatever it says.
+  std::vector<Color> colores_;
+  Color colorEnCurso_;
+  std::size_t enTablaColores_ = 0;  // the depth of the colour table's group, 0 outside it
+  int pendientesDeSaltar_ = 0;
+  char32_t alto_ = 0;
+};
+
+}  // namespace
+
+std::optional<std::vector<Tramo>> LeerDocumento(std::string_view documento) {
+  return Lector(documento).Leer();
+}
+
+std::optional<std::string> TextoDeDocumento(std::string_view documento) {
+  const auto tramos = LeerDocumento(documento);
+  if (!tramos) return std::nullopt;
+  std::string texto;
+  for (const auto& tramo : *tramos) texto += tramo.texto;
+  return texto;
 }
 
 }  // namespace quillora::rtf

@@ -29,11 +29,28 @@ TEST(Rtf, ReadsWhatOtherWritersProduce) {
   EXPECT_EQ(TextoDeDocumento("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl ;\\red255\\green0"
                              "\\blue0;}{\\*\\generator Riched20;}\\pard\\b Hola\\b0  mundo\\~"
                              "{\\uc0\\u241}\\tab x\\line y}"),
-            "Hola mundo\u00F1\tx\ny");
+            "Hola mundo\u00A0\u00F1\tx\ny");
   EXPECT_EQ(TextoDeDocumento("no es rtf"), std::nullopt);
   EXPECT_EQ(TextoDeDocumento("{\\rtf1 sin cerrar"), std::nullopt);
   EXPECT_EQ(TextoDeDocumento("{\\rtf1 sobra}}"), "sobra");
   EXPECT_EQ(TextoDeDocumento("{\\rtf1 \\'zz}"), std::nullopt);
+}
+
+TEST(Rtf, ReadsTheStylesOfTheReviewBoxes) {
+  const Color magenta{255, 0, 255};
+  const auto leido = LeerDocumento(
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl ;\\red255\\green0\\blue255;}"
+      "\\viewkind4\\pard ¿Vio a \\cf1 \\b los ni\\'f1os\\b0 \\cf0  y {\\i\\ul "
+      "\\uc2\\u241xx{\\uc1\\u-10179?\\u-8704?}}\\ul0 ?\\par}}");
+  ASSERT_TRUE(leido);
+  EXPECT_EQ(*leido, (std::vector<Tramo>{{"¿Vio a ", false, false, false, {}},
+                                        {"los niños", true, false, false, magenta},
+                                        {" y ", false, false, false, {}},
+                                        {"ñ\xF0\x9F\x98\x80", false, true, true, {}},
+                                        {"?\n", false, false, false, {}}}));
+  // A byte that is no UTF-8 is read in code page 1252; colours outside the table are automatic.
+  EXPECT_EQ(TextoDeDocumento("{\\rtf1 \x80\xBF{\\cf7 x}}"), "\u20AC\u00BFx");
+  EXPECT_EQ(LeerDocumento("{\\rtf1 {\\cf7 x}}")->front().color, std::nullopt);
 }
 
 }  // namespace
