@@ -86,7 +86,7 @@ Resultado Procesar(const fs::path& entrada, const fs::path& salida, SesionWord& 
   auto docx = docx::DocumentoDocx::Abrir(entrada);
   const auto documento = docx.Documento();
   sesion.Abrir(documento);
-  sesion.Pulsar(1);
+  sesion.Pulsar(BotonQuillora::Procesar);
   docx.Guardar(salida);
   const double segundos = Segundos(inicio);
   std::size_t marcas = 0;

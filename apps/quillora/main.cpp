@@ -41,6 +41,19 @@ int main(int argc, char** argv) {
   auto* marcas = app.add_subcommand("marcas", "Lista las marcas de Quillora del documento");
   documento(marcas, "Documento marcado");
   marcas->add_flag("--json", json, "Las da como una lista JSON");
+  auto* revisar = app.add_subcommand(
+      "revisar", "Revisa en el terminal cada marca: cambiarla, omitirla o dejarla");
+  documento(revisar, "Documento marcado");
+  conSalida(revisar);
+  auto* sesion = app.add_subcommand(
+      "sesion", "Una sesión del complemento guiada por órdenes leídas de la entrada estándar");
+  documento(sesion, "Documento de la sesión");
+  conSalida(sesion);
+  sesion->footer(
+      "Órdenes, una por línea: procesar, mostrar, ocultar, marcas, recargar, guardar [RUTA],\n"
+      "revisar N, revisar N cambiar K, revisar N cambiar-todas K, revisar N omitir,\n"
+      "revisar N omitir-todas, revisar N cerrar. Las líneas en blanco o que empiezan por #\n"
+      "no cuentan. Al final se guarda el documento.");
   auto* ocultar = app.add_subcommand(
       "ocultar", "Oculta las marcas; en un .docx, que no tiene vistas por revisor, las elimina");
   documento(ocultar, "Documento marcado");
@@ -85,6 +98,8 @@ int main(int argc, char** argv) {
   try {
     if (procesar->parsed()) return ordenes::Procesar(entrada, salida);
     if (marcas->parsed()) return ordenes::Marcas(entrada, json);
+    if (revisar->parsed()) return ordenes::Revisar(entrada, salida);
+    if (sesion->parsed()) return ordenes::Sesion(entrada, salida);
     if (ocultar->parsed()) return ordenes::Ocultar(entrada, salida);
     if (mostrar->parsed()) return ordenes::Mostrar(entrada);
     if (sugerencia->parsed()) return ordenes::Sugerencia();

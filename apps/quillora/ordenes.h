@@ -15,6 +15,11 @@ int Procesar(const std::filesystem::path& entrada, const std::filesystem::path& 
 int Ocultar(const std::filesystem::path& entrada, const std::filesystem::path& salida);
 // The second button, which a document opened here does not offer.
 int Mostrar(const std::filesystem::path& entrada);
+// Every mark reviewed in the terminal, in document order, with the review dialog drawn there.
+int Revisar(const std::filesystem::path& entrada, const std::filesystem::path& salida);
+// One add-in session over the document, driven by commands read from standard input; 2 when a
+// line cannot be carried out, with nothing saved.
+int Sesion(const std::filesystem::path& entrada, const std::filesystem::path& salida);
 // The marks of the document in document order, as text or as a JSON array.
 int Marcas(const std::filesystem::path& entrada, bool json);
 // The fourth and sixth buttons.

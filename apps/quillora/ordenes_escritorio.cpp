@@ -11,23 +11,20 @@ namespace quillora::ordenes {
 
 namespace {
 
-constexpr std::int32_t kNota = 4;
-constexpr std::int32_t kAyuda = 6;
-
 // Word with the add-in and no document, the button pressed; failed when the add-in said so or
 // the shell could not open what it was given.
-int PulsarSinDocumento(std::int32_t posicion) {
+int PulsarSinDocumento(BotonQuillora boton) {
   EscritorioTerminal escritorio;
   PrepararOrigen();
   SesionWord sesion(escritorio.servicios, escritorio.Entorno());
   sesion.Iniciar();
   const auto mensajes = escritorio.servicios.GetMensajesMostrados();
-  sesion.Pulsar(posicion);
+  sesion.Pulsar(boton);
   for (const auto& enlace : escritorio.shell.noAbiertos) {
     std::cerr << "quillora: xdg-open no ha podido abrir «" << enlace
               << "» (¿está instalado el paquete xdg-utils?)\n";
   }
-  if (posicion == kAyuda && !escritorio.shell.noAbiertos.empty()) {
+  if (boton == BotonQuillora::Ayuda && !escritorio.shell.noAbiertos.empty()) {
     const auto carpeta = comun::LeerRegistro(escritorio.registro, "Path");
     std::cerr << "La ayuda también está en HTML: "
               << comun::RutaEnCarpeta(comun::RutaEnCarpeta(carpeta, "ayuda"), "index.html") << '\n';
@@ -39,8 +36,8 @@ int PulsarSinDocumento(std::int32_t posicion) {
 
 }  // namespace
 
-int Sugerencia() { return PulsarSinDocumento(kNota); }
+int Sugerencia() { return PulsarSinDocumento(BotonQuillora::Nota); }
 
-int Ayuda() { return PulsarSinDocumento(kAyuda); }
+int Ayuda() { return PulsarSinDocumento(BotonQuillora::Ayuda); }
 
 }  // namespace quillora::ordenes

@@ -41,10 +41,22 @@ void SesionWord::Abrir(const std::shared_ptr<memory::MemoryDocument>& documento)
   word_->OpenDocument(documento);
 }
 
-bool SesionWord::Pulsar(std::int32_t posicion) {
-  const auto boton = word_->GetCommandBars()->Item("Quillora")->GetControls()->Item(posicion);
+bool SesionWord::Pulsar(BotonQuillora cual) {
+  const auto boton = word_->GetCommandBars()
+                         ->Item("Quillora")
+                         ->GetControls()
+                         ->Item(static_cast<std::int32_t>(cual));
   if (!boton->GetVisible()) return false;
   word_->CommandBars()->Pulsar(boton);
+  return true;
+}
+
+bool SesionWord::RevisarEn(const std::shared_ptr<memory::MemoryDocument>& documento,
+                           std::int32_t inicio, std::int32_t fin) {
+  word_->RightClick(documento, inicio, fin);
+  const auto entrada = word_->GetCommandBars()->Item("Text")->FindControl("QKV Text");
+  if (!entrada || !entrada->GetVisible()) return false;
+  word_->CommandBars()->Pulsar(entrada);
   return true;
 }
 

@@ -52,6 +52,14 @@ void ServiciosTerminal::MostrarModal(ui::Formulario& formulario) {
   ventana_ = &formulario;
   formulario.Load();
   formulario.Activate();
+  if (alMostrar && formulario.GetCargado()) {
+    try {
+      alMostrar(formulario);
+    } catch (...) {
+      ventana_ = anterior;
+      throw;
+    }
+  }
   for (int peticion = 0; formulario.GetCargado(); ++peticion) {
     if (peticion == kPeticionesDeCierre) {
       ventana_ = anterior;

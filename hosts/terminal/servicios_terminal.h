@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -19,14 +20,17 @@ class ServiciosTerminal : public ui::Servicios {
   ServiciosTerminal(std::ostream& salida, bool dibujarProgreso, std::istream* respuestas = nullptr);
   ui::Respuesta MsgBox(const std::string& texto, ui::Icono icono, ui::Botones botones,
                        const std::string& titulo) override;
-  // A window that still waits for the user once activated is asked to close, as a terminal
-  // cannot give it anything else.
+  // A window that still waits for the user once activated is handed to alMostrar, which plays
+  // the user's part; if it is still open after that, it is asked to close.
   void MostrarModal(ui::Formulario& formulario) override;
   void ProcesarMensajes() override;
   void SetPortapapeles(const std::string& texto) override { portapapeles_ = texto; }
   std::string GetPortapapeles() override { return portapapeles_; }
   void SetCursorEspera(bool /*espera*/) override {}
   ui::Ventanas& GetVentanas() override { return ventanas_; }
+
+  // Acts for the user on a window that waits for them.
+  std::function<void(ui::Formulario&)> alMostrar;
 
   // Whether the user pressed Ctrl+C while a window was shown.
   bool GetInterrumpido() const { return interrumpido_; }

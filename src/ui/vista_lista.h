@@ -30,7 +30,9 @@ class VistaLista : public Control {
   using Control::Control;
 
   std::vector<Columna>& ColumnHeaders() { return columnas_; }
+  const std::vector<Columna>& ColumnHeaders() const { return columnas_; }
   std::vector<Fila>& ListItems() { return filas_; }
+  const std::vector<Fila>& ListItems() const { return filas_; }
   std::int32_t GetSortKey() const { return claveOrden_; }
   void SetSortKey(std::int32_t clave) { claveOrden_ = clave; }
   OrdenLista GetSortOrder() const { return orden_; }

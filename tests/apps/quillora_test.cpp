@@ -39,11 +39,26 @@ class QuilloraTest : public ::testing::Test {
   }
 
   // Runs quillora with these arguments in an environment of the test's own, plus `otras`
-  // variables.
+  // variables, with `entrada` as its standard input.
   Resultado Quillora(const std::vector<std::string>& argumentos,
-                     const std::vector<std::string>& otras = {}) const {
+                     const std::vector<std::string>& otras = {},
+                     const std::string& entrada = "") const {
     std::vector<std::string> texto = {QUILLORA_PROGRAMA};
     texto.insert(texto.end(), argumentos.begin(), argumentos.end());
+    return Ejecutar(texto, otras, entrada);
+  }
+
+  // Runs quillora in a pseudo-terminal, as a person at a terminal would, typing `teclas`.
+  Resultado EnTerminal(const std::string& orden, const std::vector<std::string>& otras,
+                       const std::string& teclas) const {
+    return Ejecutar(
+        {"/usr/bin/script", "-qec", std::string(QUILLORA_PROGRAMA) + " " + orden, "/dev/null"},
+        otras, teclas);
+  }
+
+  Resultado Ejecutar(const std::vector<std::string>& texto, const std::vector<std::string>& otras,
+                     const std::string& entrada) const {
+    docx::prueba::EscribirBytes(carpeta_ / "stdin", entrada);
     std::vector<std::string> entorno = {
         "PATH=" + (carpeta_ / "bin").string() + ":/usr/bin:/bin",
         "HOME=" + (carpeta_ / "casa").string(), "XDG_DATA_HOME=" + (carpeta_ / "datos").string(),
@@ -59,7 +74,8 @@ class QuilloraTest : public ::testing::Test {
     const auto errores = carpeta_ / "stderr";
     posix_spawn_file_actions_t acciones;
     posix_spawn_file_actions_init(&acciones);
-    posix_spawn_file_actions_addopen(&acciones, 0, "/dev/null", O_RDONLY, 0);
+    const auto stdin = carpeta_ / "stdin";
+    posix_spawn_file_actions_addopen(&acciones, 0, stdin.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&acciones, 1, salida.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
     posix_spawn_file_actions_addopen(&acciones, 2, errores.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -196,6 +212,68 @@ TEST_F(QuilloraTest, HelpAndSuggestionOpenThroughXdgOpenAndReportFailures) {
   r = Quillora({"sugerencia"});
   EXPECT_EQ(r.estado, 1);
   EXPECT_NE(r.errores.find("xdg-open no ha podido abrir «mailto:"), std::string::npos);
+}
+
+TEST_F(QuilloraTest, ASessionScriptReviewsChangesAndSkipsLikeWord) {
+  const auto salida = carpeta_ / "sesion.docx";
+  auto r = Quillora({"sesion", ejemplo_.string(), "-o", salida.string()}, {},
+                    "# una sesión\nprocesar\n\nrevisar 4\nrevisar 2 cambiar 1\n"
+                    "revisar 1 omitir-todas\nprocesar\nmarcas\n");
+  ASSERT_EQ(r.estado, 0) << r.errores;
+  const auto primera = r.salida.substr(0, r.salida.find('\n'));
+  const auto dialogo = nlohmann::json::parse(primera);
+  EXPECT_NE(dialogo["termino"].get<std::string>().find("el curso 2027-2028. Todos los alumnos"),
+            std::string::npos);
+  EXPECT_EQ(dialogo["alternativas"].size(), 2u);
+  EXPECT_EQ(dialogo["alternativas"][0]["sugerencia"], "todo el alumnado");
+  EXPECT_NE(dialogo["rtf"]["termino"].get<std::string>().find("\\cf1 \\b Todos los alumnos"),
+            std::string::npos);
+  EXPECT_TRUE(dialogo["informacion"].get<std::string>().starts_with("Clasificación sexista: "));
+  // The skipped entry is not marked again by the second run; the changed one is gone.
+  const auto marcas = nlohmann::json::parse(r.salida.substr(r.salida.find('\n') + 1));
+  for (const auto& marca : marcas) {
+    EXPECT_NE(marca["texto"], "padres");
+    EXPECT_NE(marca["texto"], "El director");
+  }
+  EXPECT_EQ(marcas.size(), 11u);
+  const auto documento = docx::prueba::PartesDe(salida).at("word/document.xml");
+  EXPECT_NE(documento.find("La dirección"), std::string::npos);
+  EXPECT_NE(documento.find("Estimados padres"), std::string::npos);
+  // Another session, another Word: the entry is marked again.
+  EXPECT_NE(
+      Quillora({"sesion", salida.string()}, {}, "procesar\nmarcas\n").salida.find("\"padres\""),
+      std::string::npos);
+
+  for (const auto* linea : {"revisar 0", "revisar 1 cambiar", "revisar 99", "bailar",
+                            "procesar\nrevisar 1 cambiar 9"}) {
+    const auto otra = carpeta_ / "no.docx";
+    r = Quillora({"sesion", ejemplo_.string(), "-o", otra.string()}, {}, linea);
+    EXPECT_EQ(r.estado, 2) << linea;
+    EXPECT_NE(r.errores.find("no se ha guardado nada"), std::string::npos) << r.errores;
+    EXPECT_FALSE(fs::exists(otra));
+  }
+}
+
+TEST_F(QuilloraTest, ReviewsInATerminalWithTheTermInColour) {
+  const auto marcada = carpeta_ / "marcada.docx";
+  ASSERT_EQ(Quillora({"procesar", ejemplo_.string(), "-o", marcada.string()}).estado, 0);
+  const auto revisada = carpeta_ / "revisada.docx";
+  const auto orden = "revisar " + marcada.string() + " -o " + revisada.string();
+  auto r = EnTerminal(orden, {}, "1\nc\nq\n");
+  EXPECT_EQ(r.estado, 0) << r.salida;
+  EXPECT_NE(r.salida.find("Estimados \x1b[1;38;2;255;0;255mpadres\x1b[0m:"), std::string::npos)
+      << r.salida;
+  EXPECT_NE(r.salida.find("marca 2 de 12"), std::string::npos);
+  auto marcas = nlohmann::json::parse(Quillora({"marcas", "--json", revisada.string()}).salida);
+  EXPECT_EQ(marcas.size(), 12u);
+  EXPECT_EQ(marcas[0]["texto"], "El director");  // closed, so left in place
+
+  r = EnTerminal(orden, {"NO_COLOR=1"}, "o\n\n");
+  EXPECT_EQ(r.salida.find("\x1b["), std::string::npos);
+  EXPECT_NE(r.salida.find("Estimados «padres»:"), std::string::npos);
+  EXPECT_NE(r.salida.find("marca 1 de 12"), std::string::npos);  // the first one omitted
+  marcas = nlohmann::json::parse(Quillora({"marcas", "--json", revisada.string()}).salida);
+  EXPECT_EQ(marcas.size(), 12u);
 }
 
 TEST_F(QuilloraTest, TheDictionaryCommandsReportAndRefuse) {

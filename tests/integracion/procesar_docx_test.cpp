@@ -56,7 +56,7 @@ std::vector<std::string> Marcar(const fs::path& entrada, const fs::path& salida)
   sesion.Iniciar();
   EXPECT_EQ(sesion.Complemento().GetGestion()->GetEntradas()->Count(), 571);
   sesion.Abrir(documento);
-  sesion.Pulsar(1);
+  sesion.Pulsar(BotonQuillora::Procesar);
   EXPECT_TRUE(servicios.mensajes.empty());
   docx.Guardar(salida);
   std::vector<std::string> marcas;
