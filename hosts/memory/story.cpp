@@ -37,6 +37,8 @@ std::int32_t MovePosition(std::int32_t pos, std::int32_t editStart, std::int32_t
   return newEnd;
 }
 
+bool EndsUnits(char16_t c) { return texto::Clasificar(c) == ClaseCaracter::FinParrafo; }
+
 }  // namespace
 
 LiveSpan::LiveSpan() = default;
@@ -55,19 +57,39 @@ LiveSpan::~LiveSpan() {
 Story::Story(std::u16string text) : text_(std::move(text)) {}
 
 void Story::Replace(std::int32_t start, std::int32_t end, std::u16string_view replacement) {
+  // Units never cross a paragraph mark or a break, and start afresh after one: only those
+  // between the breaks around the edit are found again.
+  std::int32_t from = start;
+  while (from > 0 && !EndsUnits(text_[static_cast<size_t>(from) - 1])) --from;
   text_.replace(static_cast<size_t>(start), static_cast<size_t>(end - start), replacement);
   const auto newEnd = start + static_cast<std::int32_t>(replacement.size());
   for (LiveSpan* span = spans_.next_; span != &spans_; span = span->next_) {
     span->start = MovePosition(span->start, start, end, newEnd, true);
     span->end = std::max(span->start, MovePosition(span->end, start, end, newEnd, false));
   }
-  unitsStale_ = true;
+  if (unitsStale_) return;
+  std::int32_t to = newEnd;
+  while (to < Length() && !EndsUnits(text_[static_cast<size_t>(to)])) ++to;
+  const std::int32_t delta = newEnd - end;
+  const auto first = std::lower_bound(unitStarts_.begin(), unitStarts_.end(), from);
+  const auto last = std::lower_bound(first, unitStarts_.end(), to - delta);
+  for (auto later = last; later != unitStarts_.end(); ++later) *later += delta;
+  std::vector<std::int32_t> found;
+  Tokenize(from, to, found);
+  const auto kept = unitStarts_.erase(first, last);
+  unitStarts_.insert(kept, found.begin(), found.end());
 }
 
 void Story::EnsureUnits() {
   if (!unitsStale_) return;
   unitStarts_.clear();
-  const std::int32_t length = Length();
+  Tokenize(0, Length(), unitStarts_);
+  unitStarts_.push_back(Length());
+  unitsStale_ = false;
+}
+
+void Story::Tokenize(std::int32_t from, std::int32_t length,
+                     std::vector<std::int32_t>& starts) const {
   auto classAt = [this](std::int32_t pos) {
     const auto [cp, size] = CodePointAt(text_, pos);
     return std::pair{texto::Clasificar(cp), size};
@@ -80,9 +102,9 @@ void Story::EnsureUnits() {
     }
     return pos;
   };
-  std::int32_t pos = 0;
+  std::int32_t pos = from;
   while (pos < length) {
-    unitStarts_.push_back(pos);
+    starts.push_back(pos);
     const auto [kind, size] = classAt(pos);
     switch (kind) {
       case ClaseCaracter::FinParrafo:
@@ -99,8 +121,6 @@ void Story::EnsureUnits() {
         break;
     }
   }
-  unitStarts_.push_back(length);
-  unitsStale_ = false;
 }
 
 std::int32_t Story::UnitCount() {

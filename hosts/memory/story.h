@@ -66,9 +66,12 @@ class Story {
  private:
   friend class LiveSpan;
   void EnsureUnits();
+  // Appends the starts of the units from `from` (a unit's start) up to `length` (a break or the
+  // end of the text).
+  void Tokenize(std::int32_t from, std::int32_t length, std::vector<std::int32_t>& starts) const;
 
   std::u16string text_;
-  std::vector<std::int32_t> unitStarts_;  // ends with Length(); rebuilt after an edit
+  std::vector<std::int32_t> unitStarts_;  // ends with Length(); kept up to date by edits
   bool unitsStale_ = true;
   LiveSpan spans_;  // sentinel of the circular list of live spans
 };

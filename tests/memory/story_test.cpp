@@ -23,6 +23,35 @@ std::vector<std::string> Unidades(const std::string& texto) {
 
 using V = std::vector<std::string>;
 
+std::vector<std::int32_t> Inicios(Story& story) {
+  std::vector<std::int32_t> inicios;
+  for (std::int32_t i = 0; i < story.UnitCount(); ++i) inicios.push_back(story.UnitStart(i));
+  return inicios;
+}
+
+TEST(Story, EditsKeepTheWordUnitsOfAStoryReadAfresh) {
+  // Random edits of random pieces: words, blanks, signs, breaks, astral characters.
+  const std::vector<std::u16string> piezas = {u"el ", u"hombre",       u" ",  u"  ", u",",
+                                              u"\r",  u"\v",           u"\t", u"ñu", u"\xA0",
+                                              u"-a",  u"\xD83D\xDE00", u"",   u"\f", u"."};
+  std::uint32_t semilla = 12345;
+  const auto azar = [&semilla](std::uint32_t hasta) {
+    semilla = semilla * 1664525u + 1013904223u;
+    return static_cast<std::int32_t>((semilla >> 8) % hasta);
+  };
+  Story story(u"Los niños juegan.\rEl hombre, la mujer.\r");
+  story.UnitCount();
+  for (int paso = 0; paso < 2000; ++paso) {
+    const auto inicio = azar(static_cast<std::uint32_t>(story.Length()) + 1);
+    const auto fin = std::min(story.Length(), inicio + azar(6));
+    std::u16string nuevo;
+    for (int i = azar(3); i > 0; --i) nuevo += piezas[static_cast<size_t>(azar(15))];
+    story.Replace(inicio, fin, nuevo);
+    Story leida(story.Text());
+    ASSERT_EQ(Inicios(story), Inicios(leida)) << "paso " << paso;
+  }
+}
+
 TEST(Story, PartsTheTextIntoWordUnitsAsWordDoes) {
   EXPECT_EQ(Unidades("El hombre de la casa.\r"),
             (V{"El ", "hombre ", "de ", "la ", "casa", ".", "\r"}));
