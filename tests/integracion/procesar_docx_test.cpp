@@ -5,18 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <pugixml.hpp>
 
-#include "db/origenes_datos.h"
+#include "db/motores_prueba.h"
 #include "dictionary/diccionario_muestra.h"
 #include "dictionary/entradas.h"
+#include "dictionary/esquema_bd.h"
 #include "dictionary/gestion_bd.h"
 #include "documento_docx.h"
 #include "docx/paquete_prueba.h"
 #include "memory_comment.h"
 #include "memory_document.h"
+#include "origen_quillora_prueba.h"
 #include "procesos_proc.h"
 #include "registro_archivo.h"
 #include "scan/frm_procesar.h"
@@ -32,17 +33,6 @@ namespace fs = std::filesystem;
 using docx::prueba::CarpetaTemporal;
 
 const fs::path kEspanol = fs::path(QUILLORA_CORPUS_DOCX) / "es";
-
-// The data source "Quillora" pointed at a database with the sample dictionary, made for the test.
-void OrigenConMuestra(const CarpetaTemporal& carpeta) {
-  const auto controlador = db::ControladorSqlite();
-  if (!controlador) throw std::runtime_error("falta el controlador ODBC de SQLite");
-  const auto base = carpeta / "muestra.db";
-  DiccionarioMuestra::Incorporado().CrearBaseSqlite(base, *controlador);
-  std::ofstream(carpeta / "odbc.ini")
-      << "[Quillora]\nDriver=" << *controlador << "\nDatabase=" << base.string() << "\n";
-  setenv("ODBCINI", (carpeta / "odbc.ini").c_str(), 1);
-}
 
 // Word with the add-in marks the file, which is saved; answers the texts the marks cover.
 std::vector<std::string> Marcar(const fs::path& entrada, const fs::path& salida) {
@@ -93,7 +83,11 @@ TEST(ProcesarDocx, MarksTheSpanishCorpusAndLibreOfficeReadsTheMarks) {
   if (!fs::is_directory(kEspanol)) GTEST_SKIP() << "no hay corpus en " << kEspanol;
   const bool conLibreOffice = std::system("command -v soffice > /dev/null 2>&1") == 0;
   CarpetaTemporal carpeta;
-  OrigenConMuestra(carpeta);
+  // The data source "Quillora" on a database of the test's own with the sample dictionary.
+  db::prueba::BaseDatosPrueba bd(db::Motor::SQLite);
+  esquema_bd::CrearEsquema(*bd.GetConexion());
+  DiccionarioMuestra::Incorporado().Guardar(bd.GetConexion());
+  const prueba::OrigenQuillora origen(bd);
 
   int archivos = 0;
   for (const auto& archivo : fs::directory_iterator(kEspanol)) {
