@@ -142,8 +142,10 @@ class SesionGuiada {
       }
     };
     const auto& marca = marcas[n - 1];
-    word_.sesion.RevisarEn(word_.Documento(), marca->Scope().start, marca->Scope().end);
+    const bool abierta =
+        word_.sesion.RevisarEn(word_.Documento(), marca->Scope().start, marca->Scope().end);
     accion_ = nullptr;
+    if (!abierta) throw LineaNoValida("el menú contextual no ofrece revisar la marca");
   }
 
   DocumentoEnWord word_;
