@@ -60,7 +60,7 @@ void Story::Replace(std::int32_t start, std::int32_t end, std::u16string_view re
   // Units never cross a paragraph mark or a break, and start afresh after one: only those
   // between the breaks around the edit are found again.
   std::int32_t from = start;
-  while (from > 0 && !EndsUnits(text_[static_cast<size_t>(from) - 1])) --from;
+  while (!unitsStale_ && from > 0 && !EndsUnits(text_[static_cast<size_t>(from) - 1])) --from;
   text_.replace(static_cast<size_t>(start), static_cast<size_t>(end - start), replacement);
   const auto newEnd = start + static_cast<std::int32_t>(replacement.size());
   for (LiveSpan* span = spans_.next_; span != &spans_; span = span->next_) {

@@ -9,24 +9,14 @@
 
 #include "addin/connect.h"
 #include "common/procesos.h"
-#include "common/shell.h"
 #include "db/motores_prueba.h"
 #include "memory_application.h"
 #include "origen_quillora_prueba.h"
 #include "registro_archivo.h"
 #include "servicios_guionizados.h"
+#include "shell_xdg.h"
 
 namespace quillora::prueba {
-
-// The links and files the add-in asked the shell to open.
-class ShellGrabado final : public comun::Shell {
- public:
-  bool Abrir(const std::string& archivoOEnlace) override {
-    abiertos.push_back(archivoOEnlace);
-    return true;
-  }
-  std::vector<std::string> abiertos;
-};
 
 // A machine running `instanciasWord` Word processes among others.
 class ProcesosPrueba final : public comun::Procesos {
@@ -65,7 +55,7 @@ class PruebaAddin : public ::testing::Test {
   std::unique_ptr<OrigenQuillora> origen_;
   ServiciosGuionizados servicios_;
   posix::RegistroArchivo registro_;
-  ShellGrabado shell_;
+  posix::ShellXdg shell_{"true"};  // opens nothing, and says it did
   ProcesosPrueba procesos_;
   std::shared_ptr<memory::MemoryApplication> word_;
   Connect connect_{servicios_, {registro_, shell_, procesos_}};

@@ -72,20 +72,6 @@ TEST_F(ComandosTest, HidingWithoutPerReviewerViewsDeletesOnlyTheMarks) {
   EXPECT_TRUE(servicios_.mensajes.empty());
 }
 
-TEST_F(ComandosTest, HelpAndSuggestionGoThroughTheShell) {
-  Arrancar();
-  Pulsar(6);
-  EXPECT_EQ(Mensajes(), S{"No se ha podido abrir la ayuda"});
-  Pulsar(4);  // no address: a message without recipient
-  Ajustes("\"Path\"=\"/opt/quillora\"\n\"EmailTo\"=\"ideas@brenmoor.es?bcc=otro@x.es\"\n");
-  Pulsar(6);
-  Pulsar(4);
-  EXPECT_EQ(shell_.abiertos,
-            (S{"mailto:?subject=%5BQuillora%5D%20Sugerencia", "/opt/quillora/Ayuda.chm",
-               "mailto:ideas@brenmoor.es%3Fbcc%3Dotro@x.es?subject=%5BQuillora%5D%20Sugerencia"}));
-  EXPECT_EQ(Mensajes().size(), 1u);
-}
-
 TEST_F(ComandosTest, ReviewOpensTheRememberedMarkOrTheOneHoldingTheSelection) {
   Arrancar();
   const auto documento = word_->OpenDocument({"Los niños juegan con los alumnos."});

@@ -163,6 +163,12 @@ TEST_F(ConnectTest, ARightClickShowsTheEntriesOnlyOverAMark) {
   EXPECT_TRUE(connect_.GetMarcaRecordada());  // the selection's first comment is the mark
   EXPECT_EQ(EntradasVisibles(), todas);
 
+  // An active document Word cannot give is no document: nothing to review, nothing thrown.
+  word_->FailActiveDocument(true);
+  EXPECT_NO_THROW(word_->RightClick(documento, 5, 5));
+  EXPECT_EQ(EntradasVisibles(), ninguna);
+  word_->FailActiveDocument(false);
+
   // The remembered mark deleted meanwhile: found stale on first use, and the selection decides.
   word_->RightClick(documento, 5, 5);
   documento->GetComments()->Item(1)->Delete();

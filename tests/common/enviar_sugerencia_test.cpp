@@ -5,10 +5,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "common/shell.h"
-#include "docx/paquete_prueba.h"
-#include "registro_archivo.h"
-
 namespace quillora::comun {
 namespace {
 
@@ -24,15 +20,6 @@ std::string Decodificar(const std::string& codificado) {
   }
   return texto;
 }
-
-class ShellFalso : public Shell {
- public:
-  std::vector<std::string> abiertos;
-  bool Abrir(const std::string& enlace) override {
-    abiertos.push_back(enlace);
-    return false;
-  }
-};
 
 TEST(EnviarSugerencia, EncodesEverythingThatCouldAddHeadersToTheLink) {
   EXPECT_EQ(EnlaceSugerencia("sugerencias@brenmoor.es"),
@@ -53,20 +40,6 @@ TEST(EnviarSugerencia, EncodesEverythingThatCouldAddHeadersToTheLink) {
     EXPECT_TRUE(std::ranges::all_of(enlace, [](char c) { return c > ' ' && c < '\x7f'; }));
     EXPECT_EQ(Decodificar(enlace.substr(7, fin - 7)), direccion) << enlace;
   }
-}
-
-TEST(EnviarSugerencia, OpensOneLinkToTheAddressOfTheSetting) {
-  docx::prueba::CarpetaTemporal carpeta;
-  posix::RegistroArchivo registro(carpeta / "quillora.reg");
-  ShellFalso shell;
-  EnviarSugerencia(registro, shell);
-  docx::prueba::EscribirBytes(carpeta / "quillora.reg",
-                              "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Brenmoor\\Quillora]\n"
-                              "\"EmailTo\"=\"buzon@brenmoor.es?bcc=otro@x.org\"\n");
-  EnviarSugerencia(registro, shell);
-  EXPECT_EQ(shell.abiertos,
-            (std::vector<std::string>{"mailto:" + kAsunto,
-                                      "mailto:buzon@brenmoor.es%3Fbcc%3Dotro@x.org" + kAsunto}));
 }
 
 }  // namespace

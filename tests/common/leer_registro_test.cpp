@@ -42,23 +42,9 @@ class RegistroFalso : public Registro {
   }
 };
 
-TEST(LeerRegistro, ReadsTextsAndSigned32BitNumbers) {
-  RegistroFalso registro;
-  registro.datos = {'C', ':', '\\', 'Q', 0};
-  EXPECT_EQ(LeerRegistro(registro, "Valor"), "C:\\Q");
-  EXPECT_EQ(registro.abierta, "Software\\Brenmoor\\Quillora\\");
-  EXPECT_EQ(registro.cerradas, 1);
-
-  registro.tipo = kRegNumero;
-  registro.datos = {0x00, 0x01, 0x00, 0x80};
-  ValorRegistro valor;
-  EXPECT_EQ(LeerValorRegistro(registro, 7, "Valor", valor), kRegCorrecto);
-  EXPECT_EQ(valor, ValorRegistro(std::int32_t{-2147483392}));
-  registro.datos = {0xFF, 0xFF, 0xFF, 0xFF};
-  EXPECT_EQ(LeerRegistro(registro, "Valor"), "-1");
-}
-
-TEST(LeerRegistro, KeepsOrEmptiesTheValueWhenAReadFails) {
+// What a registry file cannot give: a read that fails once the size is known, and a key that
+// does not open. Values that read well are read through the file in registro_archivo_test.
+TEST(LeerRegistro, KeepsOrEmptiesTheValueWhenAReadFailsAndClosesWhatItOpened) {
   RegistroFalso registro;
   const ValorRegistro intacto = std::int32_t{5};
   ValorRegistro valor = intacto;
@@ -67,6 +53,8 @@ TEST(LeerRegistro, KeepsOrEmptiesTheValueWhenAReadFails) {
   EXPECT_EQ(LeerValorRegistro(registro, 7, "Valor", valor), kRegMasDatos);
   EXPECT_EQ(valor, ValorRegistro(std::string()));
   EXPECT_EQ(LeerRegistro(registro, "Valor"), "");
+  EXPECT_EQ(registro.abierta, "Software\\Brenmoor\\Quillora\\");
+  EXPECT_EQ(registro.cerradas, 1);
 
   registro.tipo = kRegNumero;
   registro.datos = {1, 0, 0, 0};
@@ -74,10 +62,8 @@ TEST(LeerRegistro, KeepsOrEmptiesTheValueWhenAReadFails) {
   EXPECT_EQ(LeerValorRegistro(registro, 7, "Valor", valor), kRegMasDatos);
   EXPECT_EQ(valor, intacto);
   registro.segundaLectura = kRegCorrecto;
-  registro.datos = {1, 0};
+  registro.datos = {1, 0};  // a number of fewer than 32 bits
   EXPECT_EQ(LeerValorRegistro(registro, 7, "Valor", valor), kRegCorrecto);
-  EXPECT_EQ(valor, intacto);
-  EXPECT_EQ(LeerValorRegistro(registro, 7, "Otro", valor), kRegNoEncontrado);
   EXPECT_EQ(valor, intacto);
 
   registro.cerradas = 0;
