@@ -1,5 +1,8 @@
 #include "servicios_terminal.h"
 
+#include <langinfo.h>
+#include <locale.h>
+
 #include <algorithm>
 #include <istream>
 #include <ostream>
@@ -80,6 +83,15 @@ void ServiciosTerminal::ProcesarMensajes() {
     ventana_->Unload(ui::ModoCierre::Usuario);
   }
   if (dibujarProgreso_) DibujarProgreso();
+}
+
+std::string ServiciosTerminal::GetSeparadorMiles() {
+  const locale_t regional = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+  if (regional == static_cast<locale_t>(nullptr)) return {};
+  std::string separador = nl_langinfo_l(THOUSEP, regional);
+  const std::string agrupacion = nl_langinfo_l(GROUPING, regional);
+  freelocale(regional);
+  return agrupacion.empty() ? std::string() : separador;
 }
 
 void ServiciosTerminal::DibujarProgreso() {

@@ -28,6 +28,11 @@ class ServiciosTerminal : public ui::Servicios {
   std::string GetPortapapeles() override { return portapapeles_; }
   void SetCursorEspera(bool /*espera*/) override {}
   ui::Ventanas& GetVentanas() override { return ventanas_; }
+  // A terminal has no pointer to show a menu at: the menu closes unused.
+  void MostrarMenu(ui::Menu& /*menu*/, ui::Boton* /*predeterminado*/) override {}
+  // From the numeric settings of the locale the environment names (LC_ALL, LC_NUMERIC, LANG);
+  // none when they name no installed locale or one without grouping.
+  std::string GetSeparadorMiles() override;
 
   // Acts for the user on a window that waits for them.
   std::function<void(ui::Formulario&)> alMostrar;

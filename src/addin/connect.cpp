@@ -6,6 +6,7 @@
 #include "common/contar_instancias_word.h"
 #include "dictionary/carga_bd.h"
 #include "dictionary/gestion_bd.h"
+#include "editor/frm_entradas.h"
 #include "review/frm_quillora.h"
 #include "scan/documentos.h"
 #include "scan/frm_procesar.h"

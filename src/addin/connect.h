@@ -24,6 +24,7 @@ class Servicios;
 }
 class Documentos;
 class GestionBD;
+class frmEntradas;
 class frmQuillora;
 
 // The add-in: Word creates it and drives its life through IDTExtensibility2. At start-up it loads
@@ -156,6 +157,8 @@ class Connect final : public IDTExtensibility2 {
   std::shared_ptr<EventosWord> eventos_;
   // The review dialog: one for the add-in's whole life, loaded again for each review.
   std::unique_ptr<frmQuillora> frmQuillora_;
+  // The dictionary browser, likewise.
+  std::unique_ptr<frmEntradas> frmEntradas_;
 };
 
 }  // namespace quillora

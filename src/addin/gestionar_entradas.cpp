@@ -1,13 +1,15 @@
-// Dictionary management: the dictionary is read again from the database, so that scanning and
-// reviewing see the changes made to it.
+// Dictionary management: the browser changes the database; then the dictionary is read again
+// from it, so that scanning and reviewing see the changes.
 #include <stdexcept>
 
 #include "addin/connect.h"
 #include "addin/ignorar_errores.h"
 #include "dictionary/carga_bd.h"
+#include "editor/frm_entradas.h"
 #include "dictionary/gestion_bd.h"
 #include "scan/documentos.h"
 #include "ui/servicios.h"
+#include "ui/ventanas.h"
 #include "word/application.h"
 
 namespace quillora {
@@ -22,6 +24,13 @@ void Avisar(ui::Servicios& servicios, const std::string& texto) {
 }  // namespace
 
 void Connect::GestionarEntradas() {
+  if (!frmEntradas_) frmEntradas_ = std::make_unique<frmEntradas>(servicios_);
+  auto& ventanas = servicios_.GetVentanas();
+  ventanas.SetWindowPos(ventanas.HwndDe(*frmEntradas_), ui::kHwndNoTopMost, 0, 0, 0, 0,
+                        ui::kSwpNoSize | ui::kSwpNoMove);
+  frmEntradas_->Load();
+  servicios_.MostrarModal(*frmEntradas_);
+
   Word().GetSystem()->SetCursor(word::Cursor::Espera);
   IgnorarErrores([&] { Gestion.reset(); });
   try {

@@ -167,4 +167,18 @@ std::string LiteralSql(std::string_view texto) {
   return literal + "'";
 }
 
+std::string PatronLikeExacto(std::string_view texto) {
+  std::string patron;
+  for (const char c : texto) {
+    if (c == '[' || c == '%' || c == '_') {
+      patron += '[';
+      patron += c;
+      patron += ']';
+    } else {
+      patron += c;
+    }
+  }
+  return patron;
+}
+
 }  // namespace quillora::db

@@ -1,8 +1,5 @@
 #include "dictionary/carga_bd.h"
 
-#include <charconv>
-#include <cmath>
-#include <limits>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -28,38 +25,6 @@ namespace {
 using db::Recordset;
 using db::Valor;
 
-// A column value as a 32-bit key; none when Null; an error when it is no whole number that fits.
-std::optional<std::int32_t> Entero(const Valor& valor, std::string_view columna) {
-  if (db::EsNulo(valor)) return std::nullopt;
-  std::optional<std::int64_t> entero;
-  if (const auto* numero = std::get_if<std::int64_t>(&valor)) {
-    entero = *numero;
-  } else if (const auto* real = std::get_if<double>(&valor)) {
-    if (std::trunc(*real) == *real && std::abs(*real) < 1e18) {
-      entero = static_cast<std::int64_t>(*real);
-    }
-  } else {
-    const auto& texto = std::get<std::string>(valor);
-    std::int64_t leido = 0;
-    const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), leido);
-    if (error == std::errc{} && fin == texto.data() + texto.size()) entero = leido;
-  }
-  if (!entero || *entero < std::numeric_limits<std::int32_t>::min() ||
-      *entero > std::numeric_limits<std::int32_t>::max()) {
-    throw db::ErrorBD("22018", "El valor de la columna " + std::string(columna) +
-                                   " no es un número entero de 32 bits");
-  }
-  return static_cast<std::int32_t>(*entero);
-}
-
-// A column value as text; none when Null.
-std::optional<std::string> Texto(const Valor& valor) {
-  if (db::EsNulo(valor)) return std::nullopt;
-  if (const auto* texto = std::get_if<std::string>(&valor)) return *texto;
-  if (const auto* entero = std::get_if<std::int64_t>(&valor)) return std::to_string(*entero);
-  return std::to_string(std::get<double>(valor));
-}
-
 // Opens a query the way every loader reads a table, and calls `fila` for each row.
 template <typename Fila>
 void LeerTabla(const std::string& sql, Fila fila) {
@@ -76,13 +41,13 @@ void LeerTabla(const std::string& sql, Fila fila) {
 template <typename Clases>
 void CargarClases(Clases& clases, const std::string& tabla, const std::string& columnaId) {
   LeerTabla("SELECT * FROM " + tabla, [&](Recordset& registro) {
-    const auto id = Entero(registro.Fields(columnaId).GetValue(), columnaId);
-    const auto nombre = Texto(registro.Fields(tabla).GetValue());
+    const auto id = db::Entero32(registro.Fields(columnaId).GetValue(), columnaId);
+    const auto nombre = db::ComoTexto(registro.Fields(tabla).GetValue());
     if (!id || !nombre) return;
     auto clase = clases.Add(*nombre);
     if (!clase) return;
     clase->SetId(*id);
-    if (auto descripcion = Texto(registro.Fields("Descripcion").GetValue())) {
+    if (auto descripcion = db::ComoTexto(registro.Fields("Descripcion").GetValue())) {
       clase->SetDescripcion(*descripcion);
     }
   });
@@ -90,8 +55,8 @@ void CargarClases(Clases& clases, const std::string& tabla, const std::string& c
 
 void CargarDeterminantes(GestionBD& gestion) {
   LeerTabla("SELECT * FROM Determinante", [&](Recordset& registro) {
-    const auto id = Entero(registro.Fields("Id").GetValue(), "Id");
-    const auto texto = Texto(registro.Fields("Determinante").GetValue());
+    const auto id = db::Entero32(registro.Fields("Id").GetValue(), "Id");
+    const auto texto = db::ComoTexto(registro.Fields("Determinante").GetValue());
     if (!id || !texto) return;
     if (auto determinante = gestion.GetDeterminantes()->Add(*texto)) determinante->SetId(*id);
   });
@@ -104,10 +69,10 @@ struct FilaSustituto {
 };
 
 std::optional<FilaSustituto> LeerSustituto(Recordset& registro) {
-  const auto id = Entero(registro.Fields("IdSustituto").GetValue(), "IdSustituto");
-  auto texto = Texto(registro.Fields("Sustituto").GetValue());
+  const auto id = db::Entero32(registro.Fields("IdSustituto").GetValue(), "IdSustituto");
+  auto texto = db::ComoTexto(registro.Fields("Sustituto").GetValue());
   if (!id || !texto) return std::nullopt;
-  return FilaSustituto{*id, std::move(*texto), Texto(registro.Fields("Contexto").GetValue())};
+  return FilaSustituto{*id, std::move(*texto), db::ComoTexto(registro.Fields("Contexto").GetValue())};
 }
 
 void Anadir(Entrada& entrada, const FilaSustituto& fila) {
@@ -130,7 +95,7 @@ class SustitutosPorEntrada {
  private:
   void Leer() {
     LeerTabla("SELECT * FROM Sustituto", [&](Recordset& registro) {
-      const auto entrada = Entero(registro.Fields("Entrada").GetValue(), "Entrada");
+      const auto entrada = db::Entero32(registro.Fields("Entrada").GetValue(), "Entrada");
       if (!entrada) return;
       if (auto fila = LeerSustituto(registro)) porEntrada_[*entrada].push_back(std::move(*fila));
     });
@@ -151,19 +116,19 @@ void CargarSustitutos(Entrada& entrada) {
 void CargarEntradas(GestionBD& gestion, LecturaSustitutos lectura) {
   SustitutosPorEntrada sustitutos;
   LeerTabla("SELECT * FROM Entrada", [&](Recordset& registro) {
-    const auto id = Entero(registro.Fields("IdEntrada").GetValue(), "IdEntrada");
-    const auto texto = Texto(registro.Fields("Entrada").GetValue());
+    const auto id = db::Entero32(registro.Fields("IdEntrada").GetValue(), "IdEntrada");
+    const auto texto = db::ComoTexto(registro.Fields("Entrada").GetValue());
     if (!id || !texto) return;
     auto entrada = gestion.GetEntradas()->Add(*texto);
     if (!entrada) return;
     entrada->SetId(*id);
-    entrada->SetEtimologia(Texto(registro.Fields("Etimologia").GetValue()).value_or(""));
-    if (const auto morfologia = Entero(registro.Fields("Morfologia").GetValue(), "Morfologia")) {
+    entrada->SetEtimologia(db::ComoTexto(registro.Fields("Etimologia").GetValue()).value_or(""));
+    if (const auto morfologia = db::Entero32(registro.Fields("Morfologia").GetValue(), "Morfologia")) {
       if (auto clase = gestion.GetMorfologias()->ItemById(*morfologia)) {
         entrada->SetMorfologia(clase);
       }
     }
-    if (const auto sexismo = Entero(registro.Fields("Sexismo").GetValue(), "Sexismo")) {
+    if (const auto sexismo = db::Entero32(registro.Fields("Sexismo").GetValue(), "Sexismo")) {
       if (auto clase = gestion.GetSexismos()->ItemById(*sexismo)) entrada->SetSexismo(clase);
     }
     if (lectura == LecturaSustitutos::PorEntrada) {

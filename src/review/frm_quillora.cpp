@@ -113,7 +113,7 @@ frmQuillora::frmQuillora(ui::Servicios& servicios)
   for (auto* caja : {&rtbTermino, &rtfMorfologia, &rtfSexismo, &RTBEtimologia}) {
     caja->SetLocked(true);
   }
-  lvSugerencias.ColumnHeaders() = {{"Sugerencia", 2500, "", 0}, {"Contexto", 5000, "", 0}};
+  lvSugerencias.ColumnHeaders() = {{"Sugerencia", 2500, "", ""}, {"Contexto", 5000, "", ""}};
   cmdCambiar.Click = [this] { cmdCambiar_Click(); };
   lvSugerencias.DblClick = [this] { cmdCambiar_Click(); };
   cmdCambiarTodas.Click = [this] { cmdCambiarTodas_Click(); };

@@ -5,6 +5,8 @@
 
 namespace quillora::ui {
 
+class Formulario;
+
 // What every control has. A control never draws: a front end draws it from these properties and
 // sends the user's input to its handlers.
 class Control {
@@ -24,6 +26,11 @@ class Control {
   // The desktop's window for the control; 0 while it has drawn none.
   std::intptr_t GetHwnd() const { return hwnd_; }
   void SetHwnd(std::intptr_t hwnd) { hwnd_ = hwnd; }
+  // The window the control is placed on; none until a window registers it.
+  Formulario* GetParent() const { return padre_; }
+  void SetParent(Formulario* padre) { padre_ = padre; }
+  // Makes the control its window's active one; a control on no window cannot take the focus.
+  void SetFocus();
 
  private:
   std::string nombre_;
@@ -31,6 +38,7 @@ class Control {
   bool visible_ = true;
   std::string tag_;
   std::intptr_t hwnd_ = 0;
+  Formulario* padre_ = nullptr;
 };
 
 }  // namespace quillora::ui

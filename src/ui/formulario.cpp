@@ -1,5 +1,7 @@
 #include "ui/formulario.h"
 
+#include <stdexcept>
+
 namespace quillora::ui {
 
 void Formulario::Load() {
@@ -24,7 +26,13 @@ bool Formulario::Unload(ModoCierre modo) {
 }
 
 void Formulario::Registrar(std::initializer_list<Control*> controles) {
+  for (auto* control : controles) control->SetParent(this);
   controles_.insert(controles_.end(), controles);
+}
+
+void Control::SetFocus() {
+  if (padre_ == nullptr) throw std::logic_error("El control " + nombre_ + " no está en ninguna ventana");
+  padre_->SetActiveControl(this);
 }
 
 void Formulario::Form_QueryUnload(bool& /*cancel*/, ModoCierre /*modo*/) {}

@@ -35,6 +35,9 @@ class Formulario {
   std::intptr_t GetHwnd() const { return hwnd_; }
   void SetHwnd(std::intptr_t hwnd) { hwnd_ = hwnd; }
   bool GetCargado() const { return cargado_; }
+  // The control that has the focus; none before any control took it.
+  Control* GetActiveControl() const { return activo_; }
+  void SetActiveControl(Control* control) { activo_ = control; }
 
   // Driven by the desktop.
   void Load();
@@ -43,7 +46,7 @@ class Formulario {
   bool Unload(ModoCierre modo);
 
  protected:
-  // The controls a front end draws, in tab order.
+  // The controls a front end draws, in tab order; each gets this window as its parent.
   void Registrar(std::initializer_list<Control*> controles);
 
   virtual void Form_Load() {}
@@ -58,6 +61,7 @@ class Formulario {
   std::vector<Control*> controles_;
   bool cargado_ = false;
   std::intptr_t hwnd_ = 0;
+  Control* activo_ = nullptr;
 };
 
 }  // namespace quillora::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -8,19 +8,25 @@
 
 namespace quillora::ui {
 
-// A menu, or a pop-up menu when shown at the pointer: entries that are buttons.
+// A menu of the menu bar, or a pop-up menu when shown at the pointer. Its entries are buttons the
+// window holds; a separator is an entry whose caption is "-".
 class Menu : public Control {
  public:
-  using Control::Control;
+  Menu(std::string nombre, std::string caption, std::initializer_list<Boton*> entradas)
+      : Control(std::move(nombre)), caption_(std::move(caption)), entradas_(entradas) {}
 
-  Boton& Anadir(std::string nombre, std::string caption) {
-    entradas_.push_back(std::make_unique<Boton>(std::move(nombre), std::move(caption)));
-    return *entradas_.back();
-  }
-  const std::vector<std::unique_ptr<Boton>>& Entradas() const { return entradas_; }
+  const std::string& GetCaption() const { return caption_; }
+  const std::vector<Boton*>& Entradas() const { return entradas_; }
+
+  static constexpr const char* kSeparador = "-";
 
  private:
-  std::vector<std::unique_ptr<Boton>> entradas_;
+  std::string caption_;
+  std::vector<Boton*> entradas_;
 };
+
+// Mouse buttons, with the desktop's numbers.
+inline constexpr int kBotonIzquierdo = 1;
+inline constexpr int kBotonDerecho = 2;
 
 }  // namespace quillora::ui

@@ -5,7 +5,9 @@
 
 namespace quillora::ui {
 
+class Boton;
 class Formulario;
+class Menu;
 class Ventanas;
 
 // Message box icons and buttons, with the numbers of the desktop they come from.
@@ -35,6 +37,11 @@ class Servicios {
   virtual void SetCursorEspera(bool espera) = 0;
   // The desktop's windows, for what the dialogs change in them directly.
   virtual Ventanas& GetVentanas() = 0;
+  // Shows a pop-up menu at the pointer, its default entry in bold, and returns once it has
+  // closed (after running the chosen entry's Click, if any).
+  virtual void MostrarMenu(Menu& menu, Boton* predeterminado) = 0;
+  // The thousands separator of the user's regional settings.
+  virtual std::string GetSeparadorMiles() = 0;
 };
 
 }  // namespace quillora::ui

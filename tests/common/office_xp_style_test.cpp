@@ -23,14 +23,14 @@ class Dialogo : public ui::Formulario {
     } else {
       Registrar({&txtEntrada, &tmrEspera, &mnuContexto});
     }
-    mnuContexto.Anadir("mnuCopiar", "&Copiar");
   }
   ui::CuadroTexto txtEntrada{"txtEntrada"};
   ui::Boton cmdAceptar{"cmdAceptar", "&Aceptar"};
   ui::BarraProgreso pbQuillora{"pbQuillora"};
   ui::VistaLista lvLista{"lvLista"};
   ui::Temporizador tmrEspera{"tmrEspera"};
-  ui::Menu mnuContexto{"mnuContexto"};
+  ui::Boton mnuCopiar{"mnuCopiar", "&Copiar"};
+  ui::Menu mnuContexto{"mnuContexto", "", {&mnuCopiar}};
   ui::Boton cmdCancelar{"cmdCancelar", "&Cancelar"};
 };
 

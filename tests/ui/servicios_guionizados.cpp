@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "ui/formulario.h"
+#include "ui/menu.h"
 
 namespace quillora::prueba {
 
@@ -27,6 +28,17 @@ void ServiciosGuionizados::MostrarModal(ui::Formulario& formulario) {
   if (formulario.GetCargado()) {
     throw std::logic_error("La ventana «" + formulario.GetCaption() + "» sigue abierta");
   }
+}
+
+void ServiciosGuionizados::MostrarMenu(ui::Menu& menu, ui::Boton* predeterminado) {
+  MenuMostrado mostrado{menu.GetName(), predeterminado ? predeterminado->GetName() : "", {}};
+  for (const auto* entrada : menu.Entradas()) {
+    if (entrada->GetEnabled() && entrada->GetCaption() != ui::Menu::kSeparador) {
+      mostrado.habilitadas.push_back(entrada->GetName());
+    }
+  }
+  menus.push_back(std::move(mostrado));
+  if (alMostrarMenu) alMostrarMenu(menu);
 }
 
 void ServiciosGuionizados::ProcesarMensajes() {

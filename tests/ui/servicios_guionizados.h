@@ -31,6 +31,9 @@ class ServiciosGuionizados : public ui::Servicios {
   std::string GetPortapapeles() override { return portapapeles; }
   void SetCursorEspera(bool espera) override { cursorEspera = espera; }
   ui::Ventanas& GetVentanas() override { return ventanas; }
+  // Writes the menu down and lets the test choose.
+  void MostrarMenu(ui::Menu& menu, ui::Boton* predeterminado) override;
+  std::string GetSeparadorMiles() override { return separadorMiles; }
 
   std::vector<Mensaje> mensajes;
   // Answers to questions, in order; a question with no answer left fails the test.
@@ -41,6 +44,14 @@ class ServiciosGuionizados : public ui::Servicios {
   int vecesProcesados = 0;
   std::string portapapeles;
   bool cursorEspera = false;
+  struct MenuMostrado {
+    std::string nombre;
+    std::string predeterminado;
+    std::vector<std::string> habilitadas;  // the names of its enabled entries
+  };
+  std::vector<MenuMostrado> menus;
+  std::function<void(ui::Menu&)> alMostrarMenu;
+  std::string separadorMiles = ".";
   ui::VentanasMemoria ventanas;
 };
 
