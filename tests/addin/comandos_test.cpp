@@ -9,6 +9,8 @@
 #include "dictionary/entrada_documento.h"
 #include "dictionary/entradas.h"
 #include "dictionary/gestion_bd.h"
+#include "editor/frm_entrada.h"
+#include "editor/frm_entradas.h"
 #include "memory_command_bars.h"
 #include "memory_comment.h"
 #include "memory_document.h"
@@ -115,7 +117,7 @@ TEST_F(ComandosTest, ReviewOpensTheRememberedMarkOrTheOneHoldingTheSelection) {
 TEST_F(ComandosTest, ManagingTheDictionaryReloadsItAndForgetsTheSkips) {
   Arrancar();
   const auto primero = word_->OpenDocument({"Los niños."});
-  const auto segundo = word_->OpenDocument({"Los niños."});
+  const auto segundo = word_->OpenDocument({"Los chavales. Los niños."});
   const auto anterior = connect_.GetGestion();
   const auto clave = connect_.GetDocumentosCargados()->IdDocumentoStr(primero);
   anterior->GetEntradas()
@@ -127,9 +129,21 @@ TEST_F(ComandosTest, ManagingTheDictionaryReloadsItAndForgetsTheSkips) {
   Pulsar(1);
   EXPECT_EQ(Marcas(*primero), S{"niños"});  // "los niños" skipped: the shorter entry
 
+  // In the browser, a new entry through the entry editor; then the browser closes.
+  servicios_.alMostrar = [&](ui::Formulario& ventana) {
+    if (auto* editor = dynamic_cast<frmEntrada*>(&ventana)) {
+      editor->txtEntrada.Escribir("los chavales");
+      return editor->cmdAceptar.Pulsar();
+    }
+    auto& navegador = dynamic_cast<frmEntradas&>(ventana);
+    EXPECT_EQ(navegador.lbNumeroEntradas.GetCaption(), "571 elementos");
+    navegador.mnuFileAddEntry.Pulsar();
+    navegador.TMenu.Disparar();
+    navegador.mnuFileExit.Pulsar();
+  };
   Pulsar(5);
   EXPECT_NE(connect_.GetGestion(), anterior);
-  EXPECT_EQ(connect_.GetGestion()->GetEntradas()->Count(), 571);
+  EXPECT_EQ(connect_.GetGestion()->GetEntradas()->Count(), 572);
   EXPECT_EQ(word_->Cursor(), word::Cursor::Normal);
   for (const auto& documento : {primero, segundo}) {
     const auto id = connect_.GetDocumentosCargados()->IdDocumentoStr(documento);
@@ -141,9 +155,17 @@ TEST_F(ComandosTest, ManagingTheDictionaryReloadsItAndForgetsTheSkips) {
     ASSERT_TRUE(registro);
     EXPECT_FALSE(registro->GetOmitir());
   }
+  word_->Activate(segundo);
+  Pulsar(1);
+  EXPECT_EQ(Marcas(*segundo), (S{"Los chavales", "Los niños"}));
+  word_->Activate(primero);
   Pulsar(1);
   EXPECT_EQ(Marcas(*primero), S{"Los niños"});
   EXPECT_TRUE(servicios_.mensajes.empty());
+  // The browser stayed out of the top-most band of windows.
+  EXPECT_TRUE(std::ranges::any_of(servicios_.ventanas.LlamadasPosicion(), [&](const auto& llamada) {
+    return llamada.hwnd != 0 && llamada.insertarDespues == ui::kHwndNoTopMost && llamada.flags == 3;
+  }));
 }
 
 TEST_F(ComandosTest, AnUnreachableDatabaseAtReloadLeavesAnEmptyDictionary) {
@@ -151,7 +173,12 @@ TEST_F(ComandosTest, AnUnreachableDatabaseAtReloadLeavesAnEmptyDictionary) {
   const auto documento = word_->OpenDocument({"Los niños."});
   const auto& cadena = bd_.GetCadenaConexion();
   const auto inicio = cadena.find("Database=") + 9;
-  std::filesystem::remove(cadena.substr(inicio, cadena.find(';', inicio) - inicio));
+  // The database goes while the browser is open.
+  servicios_.alMostrar = [&](ui::Formulario& ventana) {
+    EXPECT_EQ(dynamic_cast<frmEntradas&>(ventana).lbNumeroEntradas.GetCaption(), "571 elementos");
+    std::filesystem::remove(cadena.substr(inicio, cadena.find(';', inicio) - inicio));
+    ventana.Unload(ui::ModoCierre::Usuario);
+  };
   Pulsar(5);
   EXPECT_EQ(Mensajes(), S{"No se ha podido acceder a la base de datos"});
   EXPECT_EQ(connect_.GetGestion()->GetEntradas()->Count(), 0);
