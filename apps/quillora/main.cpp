@@ -1,10 +1,15 @@
 // quillora: Quillora over .docx files. Each subcommand plays Word's part: it loads the add-in,
 // opens the document, presses the add-in's button and saves, as a user would in Word.
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 #include <iostream>
 
 #include "cli_espanol.h"
+#include "editor/dialogo_bd.h"
 #include "ordenes.h"
 
 namespace {
@@ -72,7 +77,86 @@ int main(int argc, char** argv) {
       diccionario->add_subcommand("esquema", "Crea las tablas del diccionario en el origen");
   auto* muestra =
       diccionario->add_subcommand("muestra", "Carga el diccionario de muestra en tablas vacías");
-  for (auto* grupo : {&app, diccionario}) {
+
+  auto* entradas = app.add_subcommand("entradas", "Las entradas del diccionario");
+  entradas->require_subcommand(1);
+  auto* alternativas =
+      app.add_subcommand("alternativas", "Las alternativas de las entradas del diccionario");
+  alternativas->require_subcommand(1);
+  auto* clases = app.add_subcommand(
+      "clases", "Las clasificaciones morfológicas y sexistas, con sus números");
+  clases->add_flag("--json", json, "Las da como un objeto JSON");
+
+  ordenes::FiltroEntradas filtro;
+  ordenes::DatosEntrada datos;
+  std::int32_t id = 0;
+  std::vector<std::int32_t> ids;
+  std::string texto;
+  std::optional<std::string> textoOpcional;
+  std::optional<std::string> contexto;
+  bool si = false;
+  bool sinMorfologia = false;
+  bool sinSexismo = false;
+  const auto clase = [](CLI::App* orden, std::optional<std::string>& destino, const char* nombre,
+                        const char* descripcion) {
+    return orden->add_option(nombre, destino, descripcion)->type_name("NOMBRE");
+  };
+  const auto numero = [&](CLI::App* orden, const char* descripcion) {
+    orden->add_option("ID", id, descripcion)->required()->type_name("");
+  };
+  const auto numeros = [&](CLI::App* orden, const char* descripcion) {
+    orden->add_option("ID", ids, descripcion)->required()->type_name("");
+    orden->add_flag("--si", si, "Responde que sí a la pregunta de confirmación");
+  };
+
+  auto* buscar = entradas->add_subcommand(
+      "buscar", "Busca entradas por un fragmento de su texto (con o sin acentos; * y ? comodines) "
+                "y por clasificación; sin filtros, las lista todas");
+  buscar->add_option("TEXTO", filtro.texto, "Fragmento del texto de la entrada")->type_name("");
+  clase(buscar, filtro.morfologia, "--morfologia", "Solo las de esta clasificación morfológica");
+  clase(buscar, filtro.sexismo, "--sexismo", "Solo las de esta clasificación sexista");
+  buscar->add_flag("--json", json, "Las da como un objeto JSON");
+  auto* ver = entradas->add_subcommand("ver", "Muestra una entrada con sus alternativas");
+  numero(ver, "Número de la entrada");
+  ver->add_flag("--json", json, "La da como un objeto JSON");
+  const auto datosEntrada = [&](CLI::App* orden) {
+    clase(orden, datos.morfologia, "--morfologia", "Clasificación morfológica");
+    clase(orden, datos.sexismo, "--sexismo", "Clasificación sexista");
+    orden->add_option("--comentario", datos.comentario, "Comentario, en texto sin formato")
+        ->type_name("TEXTO");
+  };
+  auto* crear = entradas->add_subcommand("crear", "Crea una entrada y escribe su número");
+  crear->add_option("TEXTO", texto, "Texto de la entrada")->required()->type_name("");
+  datosEntrada(crear);
+  auto* modificar = entradas->add_subcommand("modificar", "Cambia una entrada");
+  numero(modificar, "Número de la entrada");
+  modificar->add_option("--texto", datos.texto, "Nuevo texto")->type_name("TEXTO");
+  datosEntrada(modificar);
+  modificar->add_flag("--sin-morfologia", sinMorfologia, "Quita la clasificación morfológica")
+      ->excludes("--morfologia");
+  modificar->add_flag("--sin-sexismo", sinSexismo, "Quita la clasificación sexista")
+      ->excludes("--sexismo");
+  auto* eliminar =
+      entradas->add_subcommand("eliminar", "Elimina entradas con todas sus alternativas");
+  numeros(eliminar, "Números de las entradas");
+  auto* copiar = entradas->add_subcommand(
+      "copiar", "Escribe el resumen de «Copiar sugerencia» y lo copia al portapapeles");
+  numero(copiar, "Número de la entrada");
+
+  auto* crearAlternativa =
+      alternativas->add_subcommand("crear", "Añade una alternativa y escribe su número");
+  crearAlternativa->add_option("ID_ENTRADA", id, "Número de la entrada")->required()->type_name("");
+  crearAlternativa->add_option("TEXTO", texto, "Texto de la alternativa")->required()->type_name("");
+  crearAlternativa->add_option("--contexto", contexto, "Contexto en que se aplica")
+      ->type_name("TEXTO");
+  auto* modificarAlternativa = alternativas->add_subcommand("modificar", "Cambia una alternativa");
+  numero(modificarAlternativa, "Número de la alternativa");
+  modificarAlternativa->add_option("--texto", textoOpcional, "Nuevo texto")->type_name("TEXTO");
+  modificarAlternativa->add_option("--contexto", contexto, "Nuevo contexto")->type_name("TEXTO");
+  auto* eliminarAlternativa = alternativas->add_subcommand("eliminar", "Elimina alternativas");
+  numeros(eliminarAlternativa, "Números de las alternativas");
+
+  for (auto* grupo : {&app, diccionario, entradas, alternativas}) {
     for (auto* orden : grupo->get_subcommands({})) {
       orden->group("Órdenes");
       // A subcommand makes its help flag before it takes the group of its options.
@@ -107,6 +191,23 @@ int main(int argc, char** argv) {
     if (info->parsed()) return ordenes::DiccionarioInfo();
     if (esquema->parsed()) return ordenes::DiccionarioEsquema();
     if (muestra->parsed()) return ordenes::DiccionarioCargarMuestra();
+    if (sinMorfologia) datos.morfologia = editor::kNinguno;
+    if (sinSexismo) datos.sexismo = editor::kNinguno;
+    if (buscar->parsed()) return ordenes::EntradasBuscar(filtro, json);
+    if (ver->parsed()) return ordenes::EntradasVer(id, json);
+    if (crear->parsed()) {
+      datos.texto = texto;
+      return ordenes::EntradasCrear(datos);
+    }
+    if (modificar->parsed()) return ordenes::EntradasModificar(id, datos);
+    if (eliminar->parsed()) return ordenes::EntradasEliminar(ids, si);
+    if (copiar->parsed()) return ordenes::EntradasCopiar(id);
+    if (crearAlternativa->parsed()) return ordenes::AlternativasCrear(id, texto, contexto);
+    if (modificarAlternativa->parsed()) {
+      return ordenes::AlternativasModificar(id, textoOpcional, contexto);
+    }
+    if (eliminarAlternativa->parsed()) return ordenes::AlternativasEliminar(ids, si);
+    if (clases->parsed()) return ordenes::Clases(json);
     return ordenes::kFallo;
   } catch (const std::exception& error) {
     std::cerr << "quillora: " << error.what() << '\n';

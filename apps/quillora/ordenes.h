@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
 // The subcommands of `quillora`. Each answers the exit status: 0 done, 1 the work failed (said on
 // the error stream). Errors they cannot handle reach the caller as exceptions.
@@ -29,5 +33,31 @@ int Ayuda();
 int DiccionarioInfo();
 int DiccionarioEsquema();
 int DiccionarioCargarMuestra();
+
+// The dictionary editor's windows, driven as a user would: their validations and messages are
+// the windows' own. Class names are those the combos list; "<Ninguno>" is no class.
+struct FiltroEntradas {
+  std::string texto;
+  std::optional<std::string> morfologia;
+  std::optional<std::string> sexismo;
+};
+struct DatosEntrada {
+  std::optional<std::string> texto;
+  std::optional<std::string> morfologia;
+  std::optional<std::string> sexismo;
+  std::optional<std::string> comentario;  // plain text
+};
+int EntradasBuscar(const FiltroEntradas& filtro, bool json);
+int EntradasVer(std::int32_t id, bool json);
+int EntradasCrear(const DatosEntrada& datos);
+int EntradasModificar(std::int32_t id, const DatosEntrada& datos);
+int EntradasEliminar(const std::vector<std::int32_t>& ids, bool si);
+int EntradasCopiar(std::int32_t id);
+int AlternativasCrear(std::int32_t entrada, const std::string& texto,
+                      const std::optional<std::string>& contexto);
+int AlternativasModificar(std::int32_t id, const std::optional<std::string>& texto,
+                          const std::optional<std::string>& contexto);
+int AlternativasEliminar(const std::vector<std::int32_t>& ids, bool si);
+int Clases(bool json);
 
 }  // namespace quillora::ordenes

@@ -31,9 +31,10 @@ ServiciosTerminal::ServiciosTerminal(std::ostream& salida, bool dibujarProgreso,
                                      std::istream* respuestas)
     : salida_(salida), dibujarProgreso_(dibujarProgreso), respuestas_(respuestas) {}
 
-ui::Respuesta ServiciosTerminal::MsgBox(const std::string& texto, ui::Icono /*icono*/,
+ui::Respuesta ServiciosTerminal::MsgBox(const std::string& texto, ui::Icono icono,
                                         ui::Botones botones, const std::string& titulo) {
   ++mensajesMostrados_;
+  if (icono == ui::Icono::Exclamacion || icono == ui::Icono::Critico) ++avisosMostrados_;
   if (ultimoDibujo_ >= 0) salida_ << '\n';  // below the progress bar
   ultimoDibujo_ = -1;
   salida_ << (titulo.empty() ? "Quillora" : titulo) << ": " << texto;
@@ -42,6 +43,10 @@ ui::Respuesta ServiciosTerminal::MsgBox(const std::string& texto, ui::Icono /*ic
     return ui::Respuesta::Aceptar;
   }
   salida_ << " [s/N] " << std::flush;
+  if (respuestaFija_) {
+    salida_ << (respuestaFija_ == ui::Respuesta::Si ? "s" : "n") << '\n';
+    return *respuestaFija_;
+  }
   std::string respuesta;
   if (respuestas_ == nullptr || !std::getline(*respuestas_, respuesta)) {
     salida_ << "n\n";

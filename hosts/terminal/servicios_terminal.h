@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "ui/servicios.h"
@@ -39,8 +40,12 @@ class ServiciosTerminal : public ui::Servicios {
 
   // Whether the user pressed Ctrl+C while a window was shown.
   bool GetInterrumpido() const { return interrumpido_; }
-  // How many message boxes have been shown.
+  // How many message boxes have been shown, and how many of them warned of an error or a
+  // problem (exclamation or critical icon).
   int GetMensajesMostrados() const { return mensajesMostrados_; }
+  int GetAvisosMostrados() const { return avisosMostrados_; }
+  // Every later Yes/No question is answered so without asking (a command's "--si").
+  void ResponderSiempre(ui::Respuesta respuesta) { respuestaFija_ = respuesta; }
 
  private:
   void DibujarProgreso();
@@ -49,6 +54,8 @@ class ServiciosTerminal : public ui::Servicios {
   bool dibujarProgreso_;
   std::istream* respuestas_;
   int mensajesMostrados_ = 0;
+  int avisosMostrados_ = 0;
+  std::optional<ui::Respuesta> respuestaFija_;
   ui::VentanasMemoria ventanas_;
   ui::Formulario* ventana_ = nullptr;
   std::int64_t ultimoDibujo_ = -1;

@@ -83,6 +83,8 @@ void frmSustituto::Cargar() {
       txtEntrada.SetText(editor::TextoRecortado(registro, "NombreEntrada"));
       txtSustituto.SetText(editor::TextoRecortado(registro, "Sustituto"));
       txtContexto.SetText(db::ComoTexto(registro.Fields("Contexto").GetValue()).value_or(""));
+      // The alternative's own entry: the duplicate test looks among its alternatives.
+      IdEntry = db::Entero32(registro.Fields("Entrada").GetValue(), "Entrada").value_or(-1);
       Existente = true;
     } else {
       IdSustituto = -1;

@@ -27,7 +27,8 @@ class frmSustituto : public ui::Formulario {
   std::int32_t GetIdEntry() const { return IdEntry; }
   // Shows the entry's name; a key with no entry leaves the name empty and the key at -1.
   void SetIdEntry(std::int32_t id);
-  // Reads the alternative IdSustituto into the window; none found sets the key to -1.
+  // Reads the alternative IdSustituto and the key of its entry into the window; none found sets
+  // the key to -1.
   void Cargar();
 
   ui::Etiqueta Label1{"Label1", "Entrada"};
