@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <csignal>
 #include <sstream>
 #include <vector>
@@ -89,6 +91,35 @@ TEST(ServiciosTerminal, PrintsMessagesAndAsksQuestionsOnTheTerminal) {
   std::string esperado;
   for (int i = 0; i < 7; ++i) esperado += "Quillora: ¿Seguir? [s/N] ";
   EXPECT_EQ(preguntas.str(), esperado + "n\n");
+
+  // "--si": the question is shown with its answer, and only warnings count as such.
+  std::ostringstream conSi;
+  ServiciosTerminal siempre(conSi, false, &respuestas);
+  siempre.ResponderSiempre(Si);
+  EXPECT_EQ(siempre.MsgBox("¿Borrar?", ui::Icono::Pregunta, ui::Botones::SiNo, "Quillora"), Si);
+  siempre.MsgBox("Hecho", ui::Icono::Informacion, ui::Botones::Aceptar, "Quillora");
+  EXPECT_EQ(siempre.GetAvisosMostrados(), 0);
+  siempre.MsgBox("Mal", ui::Icono::Exclamacion, ui::Botones::Aceptar, "Quillora");
+  EXPECT_EQ(siempre.GetAvisosMostrados(), 1);
+  EXPECT_EQ(conSi.str(), "Quillora: ¿Borrar? [s/N] s\nQuillora: Hecho\nQuillora: Mal\n");
+}
+
+TEST(ServiciosTerminal, TakesTheThousandsSeparatorFromTheLocale) {
+  std::ostringstream salida;
+  ServiciosTerminal terminal(salida, false);
+  const auto anterior = std::getenv("LC_ALL");
+  const std::string guardado = anterior ? anterior : "";
+  setenv("LC_ALL", "C", 1);
+  EXPECT_EQ(terminal.GetSeparadorMiles(), "");  // no grouping
+  setenv("LC_ALL", "es_ES.UTF-8", 1);
+  const auto espanol = terminal.GetSeparadorMiles();
+  if (anterior) {
+    setenv("LC_ALL", guardado.c_str(), 1);
+  } else {
+    unsetenv("LC_ALL");
+  }
+  if (espanol.empty()) GTEST_SKIP() << "el locale es_ES.UTF-8 no está instalado";
+  EXPECT_EQ(espanol, ".");
 }
 
 TEST(ServiciosTerminal, AWindowThatNeverClosesIsAnError) {
