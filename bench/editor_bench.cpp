@@ -65,7 +65,8 @@ void Medir(const char* motor, const std::string& cadena) {
   buscar("de «padre» en una clase:", "padre", 1);
   buscar("sin filtros:", "", 0);
   navegador.mnuFileExit.Pulsar();
-  if (servicios.GetMensajesMostrados() > 0) throw std::runtime_error("el navegador avisó de un error");
+  if (servicios.GetMensajesMostrados() > 0)
+    throw std::runtime_error("el navegador avisó de un error");
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 
 #include "common/texto_unicode.h"
 #include "dictionary/clave_texto.h"
+#include "editor/frm_entrada.h"
+#include "editor/frm_entradas.h"
+#include "editor/frm_sustituto.h"
 #include "escritorio_terminal.h"
 #include "ui/combo_imagen.h"
 
@@ -16,12 +19,36 @@ namespace {
 
 constexpr std::size_t kLargoMaximo = 250;
 
+// Closes an editor window as its user would without saving.
+void Cerrar(ui::Formulario& ventana) {
+  if (auto* navegador = dynamic_cast<frmEntradas*>(&ventana)) navegador->mnuFileExit.Pulsar();
+  if (auto* entrada = dynamic_cast<frmEntrada*>(&ventana)) entrada->cmdCancelar.Pulsar();
+  if (auto* sustituto = dynamic_cast<frmSustituto*>(&ventana)) sustituto->cmdCancelar.Pulsar();
+}
+
 }  // namespace
 
 EditorTerminal::EditorTerminal(bool siATodo)
     : servicios(std::cerr, false, isatty(STDIN_FILENO) == 1 ? &std::cin : nullptr) {
   if (siATodo) servicios.ResponderSiempre(ui::Respuesta::Si);
   PrepararOrigen();
+}
+
+void EditorTerminal::Mostrar(ui::Formulario& ventana,
+                             const std::function<void(ui::Formulario&)>& accion) {
+  std::exception_ptr error;
+  servicios.alMostrar = [&](ui::Formulario& mostrada) {
+    try {
+      if (!HuboAvisos() && !error) accion(mostrada);
+    } catch (...) {
+      error = std::current_exception();
+    }
+    if (mostrada.GetCargado()) Cerrar(mostrada);
+  };
+  ventana.Load();
+  servicios.MostrarModal(ventana);
+  servicios.alMostrar = nullptr;
+  if (error) std::rethrow_exception(error);
 }
 
 void ElegirClase(ui::ComboImagen& combo, const std::string& nombre, const std::string& que) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,11 +23,10 @@ class EditorTerminal {
 
   // Whether a window warned of an error or a refused value.
   bool HuboAvisos() const { return servicios.GetAvisosMostrados() > 0; }
-  // Acts in each window as it is shown modally; a window still open afterwards is cancelled.
-  template <typename Accion>
-  void AlMostrar(Accion&& accion) {
-    servicios.alMostrar = std::forward<Accion>(accion);
-  }
+  // Shows the window modally; `accion` acts in it and in every window it opens, unless a window
+  // has already warned. What is still open afterwards is closed with its own cancel or exit
+  // command; an error of the action reaches the caller once every window has closed.
+  void Mostrar(ui::Formulario& ventana, const std::function<void(ui::Formulario&)>& accion);
 
   terminal::ServiciosTerminal servicios;
 };

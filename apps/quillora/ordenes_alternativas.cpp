@@ -15,7 +15,7 @@ namespace quillora::ordenes {
 
 namespace {
 
-// Writes the texts into the alternative editor and presses "Aceptar"; cancels what it refused.
+// Writes the texts into the alternative editor and presses "Aceptar".
 void Rellenar(frmSustituto& editor, const std::optional<std::string>& texto,
               const std::optional<std::string>& contexto) {
   if (texto) {
@@ -24,24 +24,6 @@ void Rellenar(frmSustituto& editor, const std::optional<std::string>& texto,
   }
   if (contexto) editor.txtContexto.Escribir(*contexto);
   editor.cmdAceptar.Pulsar();
-}
-
-// Runs the action inside every window shown; keeps its error, and closes what stays open.
-template <typename Accion>
-void Actuar(EditorTerminal& terminal, std::exception_ptr& error, Accion&& accion) {
-  terminal.AlMostrar([&terminal, &error, accion](ui::Formulario& ventana) {
-    try {
-      if (!terminal.HuboAvisos()) accion(ventana);
-    } catch (...) {
-      error = std::current_exception();
-    }
-    if (auto* sustituto = dynamic_cast<frmSustituto*>(&ventana); sustituto && ventana.GetCargado()) {
-      sustituto->cmdCancelar.Pulsar();
-    }
-    if (auto* entrada = dynamic_cast<frmEntrada*>(&ventana); entrada && ventana.GetCargado()) {
-      entrada->cmdCancelar.Pulsar();
-    }
-  });
 }
 
 // The entry an alternative belongs to, as the alternative editor reads it; an error when there
@@ -66,13 +48,10 @@ int AlternativasCrear(std::int32_t entrada, const std::string& texto,
   editor.Cargar();
   if (terminal.HuboAvisos()) return kFallo;
   if (editor.GetIdEntry() != entrada) throw std::invalid_argument(NoExiste("entrada", entrada));
-  std::exception_ptr error;
-  Actuar(terminal, error, [&](ui::Formulario& ventana) {
+  terminal.Mostrar(editor, [&](ui::Formulario& ventana) {
     if (&ventana == &editor) return editor.mnuSubstitutesAddSubstitute.Pulsar();
     Rellenar(editor.EditorSustituto(), texto, contexto);
   });
-  terminal.servicios.MostrarModal(editor);
-  if (error) std::rethrow_exception(error);
   if (terminal.HuboAvisos() || !editor.EditorSustituto().GetBOk()) return kFallo;
   std::cout << editor.EditorSustituto().GetIdSustituto() << '\n';
   return kHecho;
@@ -87,10 +66,7 @@ int AlternativasModificar(std::int32_t id, const std::optional<std::string>& tex
   editor.Cargar();
   if (terminal.HuboAvisos()) return kFallo;
   if (editor.GetIdSustituto() != id) throw std::invalid_argument(NoExiste("alternativa", id));
-  std::exception_ptr error;
-  Actuar(terminal, error, [&](ui::Formulario&) { Rellenar(editor, texto, contexto); });
-  terminal.servicios.MostrarModal(editor);
-  if (error) std::rethrow_exception(error);
+  terminal.Mostrar(editor, [&](ui::Formulario&) { Rellenar(editor, texto, contexto); });
   return editor.GetBOk() && !terminal.HuboAvisos() ? kHecho : kFallo;
 }
 
@@ -109,8 +85,7 @@ int AlternativasEliminar(const std::vector<std::int32_t>& ids, bool si) {
     editor.Load();
     editor.SetIdEntry(entrada);
     editor.Cargar();
-    std::exception_ptr error;
-    Actuar(terminal, error, [&](ui::Formulario&) {
+    terminal.Mostrar(editor, [&](ui::Formulario&) {
       auto& filas = editor.lvSustitutos.ListItems();
       for (const auto id : alternativas) {
         const auto posicion = editor::BuscarFila(editor.lvSustitutos, id);
@@ -121,8 +96,6 @@ int AlternativasEliminar(const std::vector<std::int32_t>& ids, bool si) {
       editor.mnuSubstitutesDeleteSubstitute.Pulsar();
       eliminadas += antes - editor.lvSustitutos.ListItems().size();
     });
-    terminal.servicios.MostrarModal(editor);
-    if (error) std::rethrow_exception(error);
     if (terminal.HuboAvisos()) return kFallo;
   }
   const auto pedidas = std::set<std::int32_t>(ids.begin(), ids.end()).size();

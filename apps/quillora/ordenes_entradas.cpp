@@ -46,18 +46,10 @@ void CargarEntrada(frmEntrada& editor, std::int32_t id) {
 
 // Saves through the editor's "Aceptar"; answers the exit status.
 int Guardar(EditorTerminal& terminal, frmEntrada& editor, const DatosEntrada& datos) {
-  std::exception_ptr error;
-  terminal.AlMostrar([&](ui::Formulario&) {
-    try {
-      Rellenar(editor, datos);
-      editor.cmdAceptar.Pulsar();
-    } catch (...) {
-      error = std::current_exception();
-    }
-    if (editor.GetCargado()) editor.cmdCancelar.Pulsar();
+  terminal.Mostrar(editor, [&](ui::Formulario&) {
+    Rellenar(editor, datos);
+    editor.cmdAceptar.Pulsar();
   });
-  terminal.servicios.MostrarModal(editor);
-  if (error) std::rethrow_exception(error);
   return editor.GetBOk() ? kHecho : kFallo;
 }
 
@@ -66,26 +58,14 @@ int Guardar(EditorTerminal& terminal, frmEntrada& editor, const DatosEntrada& da
 int EntradasBuscar(const FiltroEntradas& filtro, bool json) {
   EditorTerminal terminal;
   frmEntradas navegador(terminal.servicios);
-  std::exception_ptr error;
-  terminal.AlMostrar([&](ui::Formulario&) {
-    try {
-      if (terminal.HuboAvisos()) return navegador.mnuFileExit.Pulsar();
-      navegador.txtEntrada.Escribir(filtro.texto);
-      if (filtro.morfologia) {
-        ElegirClase(navegador.imcMorfologia, *filtro.morfologia, "clasificación morfológica");
-      }
-      if (filtro.sexismo) {
-        ElegirClase(navegador.imcSexismo, *filtro.sexismo, "clasificación sexista");
-      }
-      navegador.mnuSearchSearch.Pulsar();
-    } catch (...) {
-      error = std::current_exception();
+  terminal.Mostrar(navegador, [&](ui::Formulario&) {
+    navegador.txtEntrada.Escribir(filtro.texto);
+    if (filtro.morfologia) {
+      ElegirClase(navegador.imcMorfologia, *filtro.morfologia, "clasificación morfológica");
     }
-    navegador.mnuFileExit.Pulsar();
+    if (filtro.sexismo) ElegirClase(navegador.imcSexismo, *filtro.sexismo, "clasificación sexista");
+    navegador.mnuSearchSearch.Pulsar();
   });
-  navegador.Load();
-  terminal.servicios.MostrarModal(navegador);
-  if (error) std::rethrow_exception(error);
   if (terminal.HuboAvisos()) return kFallo;
 
   const auto& filas = navegador.lvBusqueda.ListItems();
@@ -118,8 +98,9 @@ int EntradasVer(std::int32_t id, bool json) {
   if (json) {
     auto alternativas = nlohmann::json::array();
     for (const auto& fila : filas) {
-      alternativas.push_back(
-          {{"id", std::stoi(fila.Tag)}, {"alternativa", fila.Text}, {"contexto", fila.SubItems.at(0)}});
+      alternativas.push_back({{"id", std::stoi(fila.Tag)},
+                              {"alternativa", fila.Text},
+                              {"contexto", fila.SubItems.at(0)}});
     }
     std::cout << nlohmann::json{{"id", id},
                                 {"entrada", editor.txtEntrada.GetText()},
@@ -175,29 +156,19 @@ int EntradasModificar(std::int32_t id, const DatosEntrada& datos) {
 int EntradasEliminar(const std::vector<std::int32_t>& ids, bool si) {
   EditorTerminal terminal(si);
   frmEntradas navegador(terminal.servicios);
-  std::exception_ptr error;
   std::size_t antes = 0;
   std::size_t despues = 0;
-  terminal.AlMostrar([&](ui::Formulario&) {
-    try {
-      if (terminal.HuboAvisos()) return navegador.mnuFileExit.Pulsar();
-      auto& filas = navegador.lvEntradas.ListItems();
-      for (const auto id : ids) {
-        const auto posicion = editor::BuscarFila(navegador.lvEntradas, id);
-        if (!posicion) throw std::invalid_argument(NoExiste("entrada", id));
-        filas[*posicion].Selected = true;
-      }
-      antes = filas.size();
-      navegador.mnuFileDeleteEntry.Pulsar();
-      despues = navegador.lvEntradas.ListItems().size();
-    } catch (...) {
-      error = std::current_exception();
+  terminal.Mostrar(navegador, [&](ui::Formulario&) {
+    auto& filas = navegador.lvEntradas.ListItems();
+    for (const auto id : ids) {
+      const auto posicion = editor::BuscarFila(navegador.lvEntradas, id);
+      if (!posicion) throw std::invalid_argument(NoExiste("entrada", id));
+      filas[*posicion].Selected = true;
     }
-    navegador.mnuFileExit.Pulsar();
+    antes = filas.size();
+    navegador.mnuFileDeleteEntry.Pulsar();
+    despues = navegador.lvEntradas.ListItems().size();
   });
-  navegador.Load();
-  terminal.servicios.MostrarModal(navegador);
-  if (error) std::rethrow_exception(error);
   if (terminal.HuboAvisos()) return kFallo;
   const auto pedidas = std::set<std::int32_t>(ids.begin(), ids.end()).size();
   if (antes - despues != pedidas) {
@@ -240,13 +211,11 @@ int Clases(bool json) {
   const auto morfologias = lista(editor.imcMorfologia);
   const auto sexismos = lista(editor.imcSexismo);
   if (json) {
-    std::cout << nlohmann::json{{"morfologia", morfologias}, {"sexismo", sexismos}}.dump(2)
-              << '\n';
+    std::cout << nlohmann::json{{"morfologia", morfologias}, {"sexismo", sexismos}}.dump(2) << '\n';
     return kHecho;
   }
-  for (const auto& [titulo, clases] :
-       {std::pair{editor.Label2.GetCaption(), morfologias},
-        std::pair{editor.Label3.GetCaption(), sexismos}}) {
+  for (const auto& [titulo, clases] : {std::pair{editor.Label2.GetCaption(), morfologias},
+                                       std::pair{editor.Label3.GetCaption(), sexismos}}) {
     std::cout << titulo << ":\n";
     for (const auto& clase : clases) {
       std::cout << "  " << clase["id"].get<int>() << '\t' << clase["nombre"].get<std::string>()

@@ -47,8 +47,7 @@ bool Ejecutar(std::vector<std::string> argumentos, const std::string& texto) {
   for (auto& argumento : argumentos) argv.push_back(argumento.data());
   argv.push_back(nullptr);
   pid_t hijo = 0;
-  const bool iniciado =
-      posix_spawnp(&hijo, argv[0], &acciones, nullptr, argv.data(), environ) == 0;
+  const bool iniciado = posix_spawnp(&hijo, argv[0], &acciones, nullptr, argv.data(), environ) == 0;
   posix_spawn_file_actions_destroy(&acciones);
   close(tuberia[0]);
   bool escrito = false;

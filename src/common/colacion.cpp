@@ -24,10 +24,9 @@ Colacion::~Colacion() = default;
 
 int Colacion::Comparar(std::string_view a, std::string_view b) const {
   UErrorCode estado = U_ZERO_ERROR;
-  const auto orden =
-      impl_->colador->compareUTF8(icu::StringPiece(a.data(), static_cast<std::int32_t>(a.size())),
-                                  icu::StringPiece(b.data(), static_cast<std::int32_t>(b.size())),
-                                  estado);
+  const auto orden = impl_->colador->compareUTF8(
+      icu::StringPiece(a.data(), static_cast<std::int32_t>(a.size())),
+      icu::StringPiece(b.data(), static_cast<std::int32_t>(b.size())), estado);
   if (U_FAILURE(estado)) throw std::runtime_error("No se puede comparar el texto");
   return static_cast<int>(orden);
 }

@@ -23,7 +23,8 @@ enum class Tipo { Texto, Fecha, Numero };
 
 Tipo TipoDe(const ui::VistaLista::Columna& columna) {
   std::string tag;
-  for (const char c : columna.Tag) tag += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (const char c : columna.Tag)
+    tag += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (tag == "date") return Tipo::Fecha;
   if (tag == "number") return Tipo::Numero;
   return Tipo::Texto;
@@ -85,8 +86,7 @@ std::string FechaLegible(const std::string& texto) {
 std::string NumeroOrdenable(const std::string& texto) {
   const auto letras = texto::CodePoints(texto).size();
   if (letras > kAnchoNumero) {
-    throw std::invalid_argument("«" + texto +
-                                "» es demasiado largo para ordenarlo como un número");
+    throw std::invalid_argument("«" + texto + "» es demasiado largo para ordenarlo como un número");
   }
   return std::string(kAnchoNumero - letras, ' ') + texto;
 }

@@ -9,14 +9,13 @@ namespace {
 
 // Each replacement works on the result of the one before, left to right, exactly as written.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 37> kReemplazos{{
-    {"[", "[[]"},     {"_", "[_]"},     {"%", "[%]"},     {"'", "''"},      {"*", "%"},
-    {"^", "[^]"},     {"?", "_"},       {"á", "a"},       {"é", "e"},       {"í", "i"},
-    {"ó", "o"},       {"ú", "u"},       {"à", "a"},       {"è", "e"},       {"ì", "i"},
-    {"ò", "o"},       {"ù", "u"},       {"Á", "A"},       {"É", "E"},       {"Í", "I"},
-    {"Ó", "O"},       {"Ú", "U"},       {"À", "A"},       {"È", "E"},       {"Ì", "I"},
-    {"Ò", "O"},       {"Ù", "U"},       {"a", "[aáà]"},   {"e", "[eéè]"},   {"i", "[iíì]"},
-    {"o", "[oóò]"},   {"u", "[uúù]"},   {"A", "[AÁÀ]"},   {"E", "[EÉÈ]"},   {"I", "[IÍÌ]"},
-    {"O", "[OÓÒ]"},   {"U", "[UÚÙ]"},
+    {"[", "[[]"},   {"_", "[_]"},   {"%", "[%]"},   {"'", "''"},    {"*", "%"},     {"^", "[^]"},
+    {"?", "_"},     {"á", "a"},     {"é", "e"},     {"í", "i"},     {"ó", "o"},     {"ú", "u"},
+    {"à", "a"},     {"è", "e"},     {"ì", "i"},     {"ò", "o"},     {"ù", "u"},     {"Á", "A"},
+    {"É", "E"},     {"Í", "I"},     {"Ó", "O"},     {"Ú", "U"},     {"À", "A"},     {"È", "E"},
+    {"Ì", "I"},     {"Ò", "O"},     {"Ù", "U"},     {"a", "[aáà]"}, {"e", "[eéè]"}, {"i", "[iíì]"},
+    {"o", "[oóò]"}, {"u", "[uúù]"}, {"A", "[AÁÀ]"}, {"E", "[EÉÈ]"}, {"I", "[IÍÌ]"}, {"O", "[OÓÒ]"},
+    {"U", "[UÚÙ]"},
 }};
 
 std::string Reemplazar(std::string_view texto, std::string_view buscar,
@@ -38,7 +37,8 @@ std::string Reemplazar(std::string_view texto, std::string_view buscar,
 
 std::string PatronBusqueda(std::string_view texto) {
   std::string patron(texto);
-  for (const auto& [buscar, reemplazo] : kReemplazos) patron = Reemplazar(patron, buscar, reemplazo);
+  for (const auto& [buscar, reemplazo] : kReemplazos)
+    patron = Reemplazar(patron, buscar, reemplazo);
   return patron;
 }
 

@@ -26,9 +26,8 @@ void LlenarCombo(ui::ComboImagen& combo, const std::string& sql, std::string_vie
   elementos.clear();
   combo.SetSelectedItem(std::nullopt);
   for (; !registro.GetEOF(); registro.MoveNext()) {
-    elementos.push_back(
-        {db::ComoTexto(registro.Fields(columnaNombre).GetValue()).value_or(""),
-         db::ComoTexto(registro.Fields(columnaId).GetValue()).value_or("")});
+    elementos.push_back({db::ComoTexto(registro.Fields(columnaNombre).GetValue()).value_or(""),
+                         db::ComoTexto(registro.Fields(columnaId).GetValue()).value_or("")});
   }
   registro.Close();
   // Every engine orders text its own way; the combo reads as a Spanish reader expects.
@@ -107,12 +106,70 @@ bool HaySeleccion(ui::VistaLista& lista) {
 
 std::string Elementos(std::string numero) { return numero + " elementos"; }
 
-bool MismoNombre(std::string_view a, std::string_view b) { return ClaveTexto(a) == ClaveTexto(b); }
+bool ExisteNombre(std::string_view tabla, std::string_view columna, std::string_view nombre,
+                  const std::string& condicion) {
+  // Like finds the candidates without regard to case; the keys decide among them.
+  const auto clave = ClaveTexto(nombre);
+  db::Recordset registro;
+  Abrir(registro,
+        "Select * from " + std::string(tabla) + " Where " + std::string(columna) + " Like " +
+            db::LiteralSql("%" + db::PatronLikeExacto(texto::SinBlancosExteriores(nombre)) + "%") +
+            " and " + condicion,
+        db::TipoCursor::SoloAvance, db::TipoBloqueo::Optimista);
+  bool existe = false;
+  for (; !existe && !registro.GetEOF(); registro.MoveNext()) {
+    existe = ClaveTexto(db::ComoTexto(registro.Fields(columna).GetValue()).value_or("")) == clave;
+  }
+  registro.Close();
+  return existe;
+}
 
-std::string CondicionNombre(std::string_view columna, std::string_view nombre) {
-  const auto clave = texto::SinBlancosExteriores(nombre);
-  return std::string(columna) + " Like " +
-         db::LiteralSql("%" + db::PatronLikeExacto(clave) + "%");
+bool GuardarSinRepetir(ui::Servicios& servicios, const std::function<bool()>& existe,
+                       const std::string& repetido, const std::function<void()>& guardar) {
+  bool guardado = false;
+  Atrapando(servicios, [&] {
+    comun::Conectar();
+    if (existe()) {
+      Avisar(servicios, repetido);
+    } else {
+      guardar();
+      guardado = true;
+    }
+    comun::Desconectar();
+  });
+  return guardado;
+}
+
+std::string ConsultaEntrada(std::int32_t id) {
+  return "Select Entrada.*, (Select Morfologia.Morfologia From Morfologia Where "
+         "Entrada.Morfologia = Morfologia.IdMorfologia) as NombreMorfologia , (Select "
+         "Sexismo.Sexismo From Sexismo Where Entrada.Sexismo = Sexismo.IdSexismo) as "
+         "NombreSexismo from Entrada Where Entrada.IdEntrada = " +
+         std::to_string(id);
+}
+
+bool ConfirmarEliminacion(ui::Servicios& servicios, ui::VistaLista& lista,
+                          const std::string& sinSeleccion) {
+  if (!HaySeleccion(lista)) {
+    Avisar(servicios, sinSeleccion);
+    return false;
+  }
+  return servicios.MsgBox("¿Está seguro de que desea eliminar los elementos seleccionados?",
+                          ui::Icono::Pregunta, ui::Botones::SiNo, "Quillora") == ui::Respuesta::Si;
+}
+
+void BorrarSeleccionadas(ui::VistaLista& lista, const std::function<void(std::int32_t)>& borrar) {
+  // A deleted row's place is taken by the next one, which is looked at in its turn.
+  for (std::size_t i = 0; i < lista.ListItems().size();) {
+    if (!lista.ListItems()[i].Selected) {
+      ++i;
+      continue;
+    }
+    const auto id = std::stoi(lista.ListItems()[i].Tag);
+    borrar(id);
+    const auto& filas = lista.ListItems();
+    if (i < filas.size() && filas[i].Tag == std::to_string(id)) lista.Remove(i);
+  }
 }
 
 }  // namespace quillora::editor

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -63,11 +65,25 @@ bool HaySeleccion(ui::VistaLista& lista);
 // Each count label's text: the number of rows followed by " elementos".
 std::string Elementos(std::string numero);
 
-// Whether two names are the same entry or alternative for the dictionary: equal text keys.
-bool MismoNombre(std::string_view a, std::string_view b);
+// Whether a row of `tabla` that `condicion` lets through holds the name in `columna`, as the
+// dictionary compares names (equal text keys: letter case and outer blanks aside, accents
+// counted). The name is quoted: no text reaches the SQL as syntax.
+bool ExisteNombre(std::string_view tabla, std::string_view columna, std::string_view nombre,
+                  const std::string& condicion);
 
-// A condition finding the rows whose column may hold the name (letter case and what surrounds it
-// ignored); MismoNombre decides among them. The name is quoted: no text reaches the SQL as syntax.
-std::string CondicionNombre(std::string_view columna, std::string_view nombre);
+// Connects, and unless `existe()` finds the name taken (then says `repetido`) runs `guardar`;
+// answers whether it saved. An error is shown and answers false.
+bool GuardarSinRepetir(ui::Servicios& servicios, const std::function<bool()>& existe,
+                       const std::string& repetido, const std::function<void()>& guardar);
+
+// The query of one entry with the names of its classes.
+std::string ConsultaEntrada(std::int32_t id);
+
+// Asks before deleting the list's selected rows. False when none is selected (after saying
+// `sinSeleccion`) or the answer is not Yes.
+bool ConfirmarEliminacion(ui::Servicios& servicios, ui::VistaLista& lista,
+                          const std::string& sinSeleccion);
+// Deletes each selected row's record with `borrar(key)`, in list order, and takes its row out.
+void BorrarSeleccionadas(ui::VistaLista& lista, const std::function<void(std::int32_t)>& borrar);
 
 }  // namespace quillora::editor

@@ -125,13 +125,8 @@ void frmEntrada::Cargar() {
   editor::Atrapando(servicios_, [&] {
     comun::Conectar();
     Recordset registro;
-    editor::Abrir(registro,
-                  "Select Entrada.*, (Select Morfologia.Morfologia From Morfologia Where "
-                  "Entrada.Morfologia = Morfologia.IdMorfologia) as NombreMorfologia , (Select "
-                  "Sexismo.Sexismo From Sexismo Where Entrada.Sexismo = Sexismo.IdSexismo) as "
-                  "NombreSexismo from Entrada Where Entrada.IdEntrada = " +
-                      std::to_string(IdEntry),
-                  TipoCursor::Dinamico, TipoBloqueo::Optimista);
+    editor::Abrir(registro, editor::ConsultaEntrada(IdEntry), TipoCursor::Dinamico,
+                  TipoBloqueo::Optimista);
     if (!registro.GetEOF()) {
       txtEntrada.SetText(editor::TextoRecortado(registro, "Entrada"));
       RTBEtimologia.SetTextRTF(editor::TextoRecortado(registro, "Etimologia"));
@@ -165,10 +160,10 @@ void frmEntrada::RefrescarSustituto(std::int32_t id) {
   editor::Atrapando(servicios_, [&] {
     comun::Conectar();
     Recordset registro;
-    editor::Abrir(registro,
-                  "Select Sustituto.* from Sustituto Where Sustituto.IdSustituto = " +
-                      std::to_string(id),
-                  TipoCursor::Dinamico, TipoBloqueo::Optimista);
+    editor::Abrir(
+        registro,
+        "Select Sustituto.* from Sustituto Where Sustituto.IdSustituto = " + std::to_string(id),
+        TipoCursor::Dinamico, TipoBloqueo::Optimista);
     if (!registro.GetEOF()) {
       if (const auto posicion = editor::BuscarFila(lvSustitutos, id)) {
         ActualizarFilaSustituto(lvSustitutos.ListItems()[*posicion], registro);
@@ -189,23 +184,11 @@ bool frmEntrada::Guardar() {
     editor::Avisar(servicios_, "El nombre de la entrada no puede estar vacío");
     return false;
   }
-  bool guardado = false;
-  editor::Atrapando(servicios_, [&] {
-    comun::Conectar();
-    txtEntrada.SetText(nombre);
-    if (ExisteEntrada(nombre)) {
-      editor::Avisar(servicios_, "El nombre de la entrada ya existe para otra entrada");
-    } else {
-      if (Existente) {
-        ActualizarEntrada();
-      } else {
-        InsertarEntrada();
-      }
-      guardado = true;
-    }
-    comun::Desconectar();
-  });
-  return guardado;
+  txtEntrada.SetText(nombre);
+  return editor::GuardarSinRepetir(
+      servicios_, [&] { return ExisteEntrada(nombre); },
+      "El nombre de la entrada ya existe para otra entrada",
+      [&] { Existente ? ActualizarEntrada() : InsertarEntrada(); });
 }
 
 // Another entry with the same name as the dictionary compares names: it would be dropped when
@@ -213,16 +196,8 @@ bool frmEntrada::Guardar() {
 bool frmEntrada::ExisteEntrada(const std::string& nombre) {
   bool existe = false;
   editor::Atrapando(servicios_, [&] {
-    Recordset registro;
-    editor::Abrir(registro,
-                  "Select * from Entrada Where " + editor::CondicionNombre("Entrada", nombre) +
-                      " and IdEntrada <> " + std::to_string(IdEntry),
-                  TipoCursor::SoloAvance, TipoBloqueo::Optimista);
-    for (; !existe && !registro.GetEOF(); registro.MoveNext()) {
-      existe = editor::MismoNombre(
-          db::ComoTexto(registro.Fields("Entrada").GetValue()).value_or(""), nombre);
-    }
-    registro.Close();
+    existe = editor::ExisteNombre("Entrada", "Entrada", nombre,
+                                  "IdEntrada <> " + std::to_string(IdEntry));
   });
   return existe;
 }
@@ -230,7 +205,8 @@ bool frmEntrada::ExisteEntrada(const std::string& nombre) {
 void frmEntrada::EscribirColumnas(Recordset& registro) {
   const auto morfologia = editor::ClaseElegida(imcMorfologia, "la clasificación morfológica");
   const auto sexismo = editor::ClaseElegida(imcSexismo, "la clasificación sexista");
-  registro.Fields("Entrada").SetValue(std::string(texto::SinBlancosExteriores(txtEntrada.GetText())));
+  registro.Fields("Entrada").SetValue(
+      std::string(texto::SinBlancosExteriores(txtEntrada.GetText())));
   const auto& comentario = RTBEtimologia.GetTextRTF();
   registro.Fields("Etimologia").SetValue(comentario.empty() ? db::Valor{} : db::Valor{comentario});
   registro.Fields("Morfologia").SetValue(morfologia);
@@ -301,26 +277,13 @@ void frmEntrada::MostrarEditorSustituto() {
 }
 
 void frmEntrada::EliminarSustitutos() {
-  if (!editor::HaySeleccion(lvSustitutos)) {
-    editor::Avisar(servicios_, "Tiene que seleccionar alguna sugerencia");
-    return;
-  }
-  if (servicios_.MsgBox("¿Está seguro de que desea eliminar los elementos seleccionados?",
-                        ui::Icono::Pregunta, ui::Botones::SiNo,
-                        "Quillora") != ui::Respuesta::Si) {
+  if (!editor::ConfirmarEliminacion(servicios_, lvSustitutos,
+                                    "Tiene que seleccionar alguna sugerencia")) {
     return;
   }
   editor::Atrapando(servicios_, [&] {
     comun::Conectar();
-    for (std::size_t i = 0; i < lvSustitutos.ListItems().size();) {
-      const auto& fila = lvSustitutos.ListItems()[i];
-      if (!fila.Selected) {
-        ++i;
-        continue;
-      }
-      BorrarSustituto(std::stoi(fila.Tag));
-      lvSustitutos.Remove(i);
-    }
+    editor::BorrarSeleccionadas(lvSustitutos, [this](std::int32_t id) { BorrarSustituto(id); });
     comun::Desconectar();
   });
 }

@@ -198,7 +198,8 @@ void frmEntradas::LlenarLista(ui::VistaLista& lista, const std::string& sql,
     for (; !registro.GetEOF(); registro.MoveNext()) AgregarFila(lista, registro);
     registro.Close();
     const auto filas = static_cast<std::int64_t>(lista.ListItems().size());
-    etiqueta.SetCaption(editor::Elementos(comun::FormatoMiles(filas, servicios_.GetSeparadorMiles())));
+    etiqueta.SetCaption(
+        editor::Elementos(comun::FormatoMiles(filas, servicios_.GetSeparadorMiles())));
     comun::Desconectar();
   });
 }
@@ -212,13 +213,8 @@ void frmEntradas::RefrescarEntrada(std::int32_t id) {
   editor::Atrapando(servicios_, [&] {
     comun::Conectar();
     Recordset registro;
-    editor::Abrir(registro,
-                  "Select Entrada.*, (Select Morfologia.Morfologia From Morfologia Where "
-                  "Entrada.Morfologia = Morfologia.IdMorfologia) as NombreMorfologia , (Select "
-                  "Sexismo.Sexismo From Sexismo Where Entrada.Sexismo = Sexismo.IdSexismo) as "
-                  "NombreSexismo from Entrada Where Entrada.IdEntrada = " +
-                      std::to_string(id),
-                  TipoCursor::SoloAvance, TipoBloqueo::Optimista);
+    editor::Abrir(registro, editor::ConsultaEntrada(id), TipoCursor::SoloAvance,
+                  TipoBloqueo::Optimista);
     if (!registro.GetEOF()) {
       if (TabEntradas.GetSelectedItem() == kPaginaBusqueda) {
         if (!ActualizarEn(lvBusqueda, id, registro)) AgregarFila(lvBusqueda, registro);
@@ -275,28 +271,16 @@ void frmEntradas::TMenu_Timer() {
 }
 
 void frmEntradas::EliminarSeleccionadas(ui::VistaLista& lista) {
-  if (!editor::HaySeleccion(lista)) {
-    editor::Avisar(servicios_, "Tiene que seleccionar algún elemento");
-    return;
-  }
-  if (servicios_.MsgBox("¿Está seguro de que desea eliminar los elementos seleccionados?",
-                        ui::Icono::Pregunta, ui::Botones::SiNo,
-                        "Quillora") != ui::Respuesta::Si) {
+  if (!editor::ConfirmarEliminacion(servicios_, lista, "Tiene que seleccionar algún elemento")) {
     return;
   }
   editor::Atrapando(servicios_, [&] {
     comun::Conectar();
-    for (std::size_t i = 0; i < lista.ListItems().size();) {
-      const auto& fila = lista.ListItems()[i];
-      if (!fila.Selected) {
-        ++i;
-        continue;
-      }
-      const auto id = std::stoi(fila.Tag);
+    editor::BorrarSeleccionadas(lista, [this](std::int32_t id) {
       BorrarEntrada(id);
       QuitarFila(lvBusqueda, id);
       QuitarFila(lvEntradas, id);
-    }
+    });
     comun::Desconectar();
   });
   ContarSinGrupos();

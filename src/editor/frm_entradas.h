@@ -64,8 +64,9 @@ class frmEntradas : public ui::Formulario {
   ui::Boton cmSearchModifyEntry{"cmSearchModifyEntry", "Modificar entrada"};
   ui::Boton cmSearchSep1{"cmSearchSep1", ui::Menu::kSeparador};
   ui::Boton cmSearchDeleteEntry{"cmSearchDeleteEntry", "Eliminar entradas"};
-  ui::Menu cmSearch{
-      "cmSearch", "", {&cmSearchAddEntry, &cmSearchModifyEntry, &cmSearchSep1, &cmSearchDeleteEntry}};
+  ui::Menu cmSearch{"cmSearch",
+                    "",
+                    {&cmSearchAddEntry, &cmSearchModifyEntry, &cmSearchSep1, &cmSearchDeleteEntry}};
   ui::BarraHerramientas tlbEntries{"tlbEntries",
                                    {{"tbAddEntry", "Añadir entrada"},
                                     {"tbModifyEntry", "Modificar entrada"},
@@ -103,8 +104,8 @@ class frmEntradas : public ui::Formulario {
   void Salir();
   void TMenu_Timer();
   void tlbEntries_ButtonClick(const std::string& clave);
-  void MostrarMenu(ui::VistaLista& lista, ui::Menu& menu, ui::Boton& modificar,
-                   ui::Boton& eliminar, int boton);
+  void MostrarMenu(ui::VistaLista& lista, ui::Menu& menu, ui::Boton& modificar, ui::Boton& eliminar,
+                   int boton);
   // Both count labels in plain digits, as after an edit or a deletion.
   void ContarSinGrupos();
   // Runs a command under the hourglass.

@@ -54,10 +54,10 @@ void frmSustituto::CargarNombreEntrada() {
   editor::Atrapando(servicios_, [&] {
     comun::Conectar();
     Recordset registro;
-    editor::Abrir(registro,
-                  "Select Entrada.Entrada from Entrada Where Entrada.IdEntrada = " +
-                      std::to_string(IdEntry),
-                  TipoCursor::SoloAvance, TipoBloqueo::Optimista);
+    editor::Abrir(
+        registro,
+        "Select Entrada.Entrada from Entrada Where Entrada.IdEntrada = " + std::to_string(IdEntry),
+        TipoCursor::SoloAvance, TipoBloqueo::Optimista);
     if (registro.GetEOF()) {
       IdEntry = -1;
       txtEntrada.SetText("");
@@ -101,39 +101,19 @@ bool frmSustituto::Guardar() {
     editor::Avisar(servicios_, "El texto de la alternativa no puede estar vacío");
     return false;
   }
-  bool guardado = false;
-  editor::Atrapando(servicios_, [&] {
-    comun::Conectar();
-    if (ExisteSustituto(texto)) {
-      editor::Avisar(servicios_, "Ya existe una alternativa con el mismo texto para la entrada");
-    } else {
-      if (Existente) {
-        ActualizarSustituto();
-      } else {
-        InsertarSustituto();
-      }
-      guardado = true;
-    }
-    comun::Desconectar();
-  });
-  return guardado;
+  return editor::GuardarSinRepetir(
+      servicios_, [&] { return ExisteSustituto(texto); },
+      "Ya existe una alternativa con el mismo texto para la entrada",
+      [&] { Existente ? ActualizarSustituto() : InsertarSustituto(); });
 }
 
 // The same text, as the dictionary compares texts, in another alternative of the same entry.
 bool frmSustituto::ExisteSustituto(const std::string& texto) {
   bool existe = false;
   editor::Atrapando(servicios_, [&] {
-    Recordset registro;
-    editor::Abrir(registro,
-                  "Select * from Sustituto Where " + editor::CondicionNombre("Sustituto", texto) +
-                      " and IdSustituto <> " + std::to_string(IdSustituto) +
-                      " and Entrada = " + std::to_string(IdEntry),
-                  TipoCursor::SoloAvance, TipoBloqueo::Optimista);
-    for (; !existe && !registro.GetEOF(); registro.MoveNext()) {
-      existe = editor::MismoNombre(
-          db::ComoTexto(registro.Fields("Sustituto").GetValue()).value_or(""), texto);
-    }
-    registro.Close();
+    existe = editor::ExisteNombre("Sustituto", "Sustituto", texto,
+                                  "IdSustituto <> " + std::to_string(IdSustituto) +
+                                      " and Entrada = " + std::to_string(IdEntry));
   });
   return existe;
 }

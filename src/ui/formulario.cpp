@@ -31,7 +31,8 @@ void Formulario::Registrar(std::initializer_list<Control*> controles) {
 }
 
 void Control::SetFocus() {
-  if (padre_ == nullptr) throw std::logic_error("El control " + nombre_ + " no está en ninguna ventana");
+  if (padre_ == nullptr)
+    throw std::logic_error("El control " + nombre_ + " no está en ninguna ventana");
   padre_->SetActiveControl(this);
 }
 

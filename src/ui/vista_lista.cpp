@@ -76,7 +76,7 @@ void VistaLista::OrdenarPendientes() const {
   const auto columna = static_cast<std::size_t>(std::max(claveOrden_, 0));
   // A row without the sort column sorts as an empty text.
   const auto celda = [columna](const Fila& fila) -> std::string_view {
-    return columna == 0 ? fila.Text
+    return columna == 0                      ? fila.Text
            : columna <= fila.SubItems.size() ? std::string_view(fila.SubItems[columna - 1])
                                              : std::string_view();
   };

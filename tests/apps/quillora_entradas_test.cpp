@@ -46,10 +46,12 @@ TEST_F(QuilloraEntradasTest, CreatesFindsChangesAndDeletesEntriesSeenByTheNextRu
   const auto id = std::stoi(r.salida);
 
   // The windows' own refusals, on the error stream, with exit status 1; nothing is saved.
-  for (const auto& [argumentos, mensaje] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+  for (const auto& [argumentos, mensaje] :
+       std::vector<std::pair<std::vector<std::string>, std::string>>{
            {{"entradas", "crear", "UN MONITOR"},
             "Quillora: El nombre de la entrada ya existe para otra entrada\n"},
-           {{"entradas", "crear", "   "}, "Quillora: El nombre de la entrada no puede estar vacío\n"},
+           {{"entradas", "crear", "   "},
+            "Quillora: El nombre de la entrada no puede estar vacío\n"},
            {{"alternativas", "crear", std::to_string(id), " "},
             "Quillora: El texto de la alternativa no puede estar vacío\n"}}) {
     r = Quillora(argumentos);
@@ -78,9 +80,9 @@ TEST_F(QuilloraEntradasTest, CreatesFindsChangesAndDeletesEntriesSeenByTheNextRu
   EXPECT_EQ(entrada["sexismo"], "Masculino genérico");
   EXPECT_EQ(entrada["comentario"], "Masculino genérico.\nEn plural, también.");
   EXPECT_TRUE(entrada["comentario_rtf"].get<std::string>().starts_with("{\\rtf1"));
-  EXPECT_EQ(entrada["alternativas"],
-            (json{{{"id", alternativa}, {"alternativa", "una persona monitora"},
-                   {"contexto", "en singular"}}}));
+  EXPECT_EQ(entrada["alternativas"], (json{{{"id", alternativa},
+                                            {"alternativa", "una persona monitora"},
+                                            {"contexto", "en singular"}}}));
   r = Quillora({"entradas", "copiar", std::to_string(id)});
   EXPECT_EQ(r.salida,
             "Entrada: un monitor\n\nClasificación morfológica: Grupo nominal con determinante\n\n"
@@ -111,9 +113,9 @@ TEST_F(QuilloraEntradasTest, CreatesFindsChangesAndDeletesEntriesSeenByTheNextRu
                       "--sin-sexismo"})
                 .estado,
             0);
-  ASSERT_EQ(Quillora({"alternativas", "modificar", std::to_string(alternativa), "--contexto", ""})
-                .estado,
-            0);
+  ASSERT_EQ(
+      Quillora({"alternativas", "modificar", std::to_string(alternativa), "--contexto", ""}).estado,
+      0);
   entrada = Json({"entradas", "ver", std::to_string(id), "--json"});
   EXPECT_EQ(entrada["entrada"], "l'monitor");
   EXPECT_EQ(entrada["sexismo"], nullptr);
@@ -136,7 +138,8 @@ TEST_F(QuilloraEntradasTest, CreatesFindsChangesAndDeletesEntriesSeenByTheNextRu
   EXPECT_EQ(r.salida, "Entradas eliminadas: 1\n");
   r = Quillora({"entradas", "ver", std::to_string(id)});
   EXPECT_EQ(r.estado, 1);
-  EXPECT_EQ(r.errores, "quillora: no existe ninguna entrada con el número " + std::to_string(id) + "\n");
+  EXPECT_EQ(r.errores,
+            "quillora: no existe ninguna entrada con el número " + std::to_string(id) + "\n");
   r = Quillora({"alternativas", "eliminar", std::to_string(alternativa), "--si"});
   EXPECT_EQ(r.estado, 1);  // gone with its entry
   EXPECT_EQ(encontradas({}).size(), 571u);
@@ -145,11 +148,13 @@ TEST_F(QuilloraEntradasTest, CreatesFindsChangesAndDeletesEntriesSeenByTheNextRu
 TEST_F(QuilloraEntradasTest, DeletesAlternativesAfterTheQuestion) {
   const auto id = std::stoi(Quillora({"entradas", "crear", "los cuidadores de comedor"}).salida);
   std::vector<std::string> alternativas;
-  for (const auto* texto : {"el personal de monitoría", "las personas monitoras", "quienes vigilan"}) {
+  for (const auto* texto :
+       {"el personal de monitoría", "las personas monitoras", "quienes vigilan"}) {
     alternativas.push_back(Quillora({"alternativas", "crear", std::to_string(id), texto}).salida);
     alternativas.back().pop_back();
   }
-  auto r = EnTerminal("alternativas eliminar " + alternativas[0] + " " + alternativas[2], {}, "n\n");
+  auto r =
+      EnTerminal("alternativas eliminar " + alternativas[0] + " " + alternativas[2], {}, "n\n");
   EXPECT_EQ(r.estado, 1);
   EXPECT_EQ(Json({"entradas", "ver", std::to_string(id), "--json"})["alternativas"].size(), 3u);
   r = EnTerminal("alternativas eliminar " + alternativas[0] + " " + alternativas[2], {}, "s\n");

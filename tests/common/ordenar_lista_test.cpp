@@ -21,8 +21,8 @@ class Ventana : public ui::Formulario {
 class OrdenarListaTest : public ::testing::Test {
  protected:
   OrdenarListaTest() {
-    lista_.ColumnHeaders() = {{"Texto", 0, "", ""}, {"Número", 0, "Number", ""},
-                              {"Fecha", 0, "date", ""}};
+    lista_.ColumnHeaders() = {
+        {"Texto", 0, "", ""}, {"Número", 0, "Number", ""}, {"Fecha", 0, "date", ""}};
     for (const auto& [texto, numero, fecha] :
          std::vector<std::tuple<std::string, std::string, std::string>>{
              {"zapato", "10", "02/01/2007"},

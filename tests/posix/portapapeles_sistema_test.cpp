@@ -49,7 +49,8 @@ class PortapapelesTest : public ::testing::Test {
 TEST_F(PortapapelesTest, UsesTheToolOfTheSessionWithTheExactText) {
   const std::string texto = "Entrada: casa\r\n\r\nSugerencias:\r\n    hogar";
   Herramienta("wl-copy", "cat > \"${0%/*}/copiado-wayland\"\n");
-  Herramienta("xclip", "[ \"$*\" = '-selection clipboard' ] || exit 3\ncat > \"${0%/*}/copiado-x11\"\n");
+  Herramienta("xclip",
+              "[ \"$*\" = '-selection clipboard' ] || exit 3\ncat > \"${0%/*}/copiado-x11\"\n");
   Herramienta("xsel", "cat > \"${0%/*}/copiado-xsel\"\n");
   PortapapelesSistema portapapeles;
 
