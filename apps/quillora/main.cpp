@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "cli_espanol.h"
+#include "common/error_sistema.h"
 #include "editor/dialogo_bd.h"
 #include "ordenes.h"
 
@@ -210,7 +211,7 @@ int main(int argc, char** argv) {
     if (clases->parsed()) return ordenes::Clases(json);
     return ordenes::kFallo;
   } catch (const std::exception& error) {
-    std::cerr << "quillora: " << error.what() << '\n';
+    std::cerr << "quillora: " << comun::MensajeEspanol(error) << '\n';
     return ordenes::kFallo;
   }
 }

@@ -5,6 +5,7 @@
 #include <sqlext.h>
 
 #include <array>
+#include <cctype>
 #include <filesystem>
 #include <memory>
 
@@ -39,6 +40,24 @@ bool ExisteOrigenDatos(const std::string& nombre) {
     if (!SQL_SUCCEEDED(resultado)) return false;
     if (MismoNombre(reinterpret_cast<const char*>(origen.data()), nombre)) return true;
   }
+}
+
+std::string BaseSqlite(const std::filesystem::path& archivo) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string uri = "file:";
+  for (const char c : std::filesystem::absolute(archivo).string()) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (std::isalnum(byte) != 0 && byte < 0x80) {
+      uri += c;
+    } else if (c == '/' || c == '.' || c == '_' || c == '~' || c == '-') {
+      uri += c;
+    } else {
+      uri += '%';
+      uri += kHex[byte >> 4];
+      uri += kHex[byte & 0xF];
+    }
+  }
+  return uri;
 }
 
 std::optional<std::string> ControladorSqlite() {

@@ -7,6 +7,7 @@
 
 #include "common/rtf.h"
 #include "db/conexion.h"
+#include "db/origenes_datos.h"
 #include "db/recordset.h"
 #include "dictionary/clave_texto.h"
 #include "dictionary/esquema_bd.h"
@@ -216,7 +217,7 @@ void DiccionarioMuestra::Guardar(const std::shared_ptr<db::Conexion>& compartida
 void DiccionarioMuestra::CrearBaseSqlite(const std::filesystem::path& base,
                                          const std::string& controlador) const {
   auto conexion = std::make_shared<db::Conexion>();
-  conexion->Open("Driver=" + controlador + ";Database=" + base.string());
+  conexion->Open("Driver=" + controlador + ";Database=" + db::BaseSqlite(base));
   esquema_bd::CrearEsquema(*conexion);
   Guardar(conexion);
   conexion->Close();

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "common/error_sistema.h"
 #include "db/recordset.h"
 
 namespace quillora::ui {
@@ -31,7 +32,7 @@ bool Atrapando(ui::Servicios& servicios, Operacion&& operacion) {
     operacion();
     return true;
   } catch (const std::exception& error) {
-    Avisar(servicios, error.what());
+    Avisar(servicios, comun::MensajeEspanol(error));
     return false;
   }
 }

@@ -1,11 +1,15 @@
 #include "origen_datos.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 
 #include "db/conexion.h"
+#include "db/recordset.h"
 #include "dictionary/carga_bd.h"
 #include "dictionary/comun.h"
 #include "dictionary/entradas.h"
@@ -101,6 +105,103 @@ TEST_F(OrigenDatosTest, ADataSourceTheUserDefinedWins) {
   comun::Conectar();  // reaches the user's database (the driver creates the empty file)
   EXPECT_EQ(comun::Conexion()->GetState(), db::Conexion::kAbierta);
   EXPECT_TRUE(fs::exists(propia));
+}
+
+TEST_F(OrigenDatosTest, APathIsDataNeverConnectionSyntax) {
+  // The part before ";" names a file of its own, which must stay as it is.
+  const auto prefijo = raiz_ / "home" / "notas";
+  std::ofstream(prefijo) << "intacto";
+  const auto datos = raiz_ / "home" / "notas;viejas {x} }y{ a=b c'd ñ";
+  setenv("XDG_DATA_HOME", datos.c_str(), 1);
+  const auto origen = PrepararOrigenDatos();
+  ASSERT_TRUE(origen.recienCreado);
+  EXPECT_EQ(origen.baseDatos, datos / "quillora" / "quillora.db");
+  EXPECT_GT(fs::file_size(origen.baseDatos), 0u);
+  std::ifstream leido(prefijo);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(leido), {}), "intacto");
+
+  std::ostringstream mensajes;
+  terminal::ServiciosTerminal servicios(mensajes, false);
+  GestionBD gestion;
+  carga_bd::CargarDiccionario(gestion, servicios);
+  EXPECT_EQ(mensajes.str(), "");
+  EXPECT_GE(gestion.GetEntradas()->Count(), 400);
+  std::vector<std::string> archivos;
+  for (const auto& entrada : fs::directory_iterator(raiz_ / "home")) {
+    archivos.push_back(entrada.path().filename().string());
+  }
+  std::sort(archivos.begin(), archivos.end());
+  EXPECT_EQ(archivos, (std::vector<std::string>{"notas", datos.filename().string()}));
+}
+
+TEST_F(OrigenDatosTest, LookingTheDataSourceUpWritesNoConfiguration) {
+  // A user without an odbc.ini: the driver manager would create one where it looks.
+  const auto falta = raiz_ / "sin-configuracion" / "odbc.ini";
+  fs::create_directories(falta.parent_path());
+  setenv("ODBCINI", falta.c_str(), 1);
+  EXPECT_TRUE(PrepararOrigenDatos().embebido);
+  EXPECT_TRUE(fs::is_empty(falta.parent_path()));
+
+  // Nor in the account's home folder, when it has none there.
+  unsetenv("ODBCINI");
+  const auto cuenta = fs::path(getpwuid(getuid())->pw_dir) / ".odbc.ini";
+  if (fs::exists(cuenta)) GTEST_SKIP() << cuenta << " ya existe";
+  comun::Desconectar();
+  EXPECT_TRUE(PrepararOrigenDatos().embebido);
+  comun::Conectar();
+  EXPECT_FALSE(fs::exists(cuenta));
+}
+
+TEST_F(OrigenDatosTest, TwoProgramsStartedTogetherShareOneDatabase) {
+  // Each child creates the dictionary if it is missing, then writes an entry of its own.
+  int barrera[2];
+  ASSERT_EQ(pipe(barrera), 0);
+  std::vector<pid_t> hijos;
+  for (int proceso = 1; proceso <= 2; ++proceso) {
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+      close(barrera[1]);
+      char nada;
+      static_cast<void>(read(barrera[0], &nada, 1));  // both start when the parent says so
+      try {
+        const auto origen = PrepararOrigenDatos();
+        comun::Conectar();
+        comun::Conexion()->Execute("INSERT INTO Entrada (Entrada) VALUES ('proceso " +
+                                   std::to_string(proceso) + "')");
+        comun::Desconectar();
+        _exit(origen.recienCreado ? 10 : 20);
+      } catch (...) {
+        _exit(1);
+      }
+    }
+    hijos.push_back(hijo);
+  }
+  close(barrera[0]);
+  close(barrera[1]);
+  int creadas = 0;
+  for (const auto hijo : hijos) {
+    int estado = 0;
+    waitpid(hijo, &estado, 0);
+    ASSERT_TRUE(WIFEXITED(estado));
+    ASSERT_NE(WEXITSTATUS(estado), 1);
+    creadas += WEXITSTATUS(estado) == 10 ? 1 : 0;
+  }
+  EXPECT_EQ(creadas, 1);
+  const auto carpeta = raiz_ / "home/.local/share/quillora";
+  EXPECT_EQ(Archivos(), (std::vector<std::string>{".local/share/quillora/odbc.ini",
+                                                  ".local/share/quillora/quillora.db"}));
+  PrepararOrigenDatos();
+  comun::Conectar();
+  db::Recordset registro;
+  registro.SetActiveConnection(comun::Conexion());
+  registro.Open("SELECT Entrada FROM Entrada WHERE Entrada LIKE 'proceso %' ORDER BY Entrada",
+                db::TipoCursor::SoloAvance, db::TipoBloqueo::Optimista);
+  std::vector<std::string> escritas;
+  for (; !registro.GetEOF(); registro.MoveNext()) {
+    escritas.push_back(std::get<std::string>(registro.Fields("Entrada").GetValue()));
+  }
+  EXPECT_EQ(escritas, (std::vector<std::string>{"proceso 1", "proceso 2"}));
 }
 
 }  // namespace
