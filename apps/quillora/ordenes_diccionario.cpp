@@ -47,7 +47,11 @@ int DiccionarioInfo() {
   terminal::ServiciosTerminal servicios(std::cerr, false);
   GestionBD gestion;
   carga_bd::CargarDiccionario(gestion, servicios);
-  if (servicios.GetMensajesMostrados() > 0) return kFallo;
+  if (servicios.GetMensajesMostrados() > 0) {
+    std::cerr << "quillora: no se ha podido leer el diccionario de " << DescribirOrigen(origen)
+              << '\n';
+    return kFallo;
+  }
   long sustitutos = 0;
   for (const auto& entrada : gestion.GetEntradas()->NewEnum()) {
     sustitutos += entrada->GetSustitutos()->Count();

@@ -186,6 +186,19 @@ TEST_F(QuilloraTest, TheDictionaryCommandsReportAndRefuse) {
   r = Quillora({"diccionario", "muestra"});
   EXPECT_EQ(r.estado, 1);
   EXPECT_NE(r.errores.find("ya tiene entradas"), std::string::npos);
+
+  // A damaged or empty database is a failure that names it, and stays as it was.
+  const auto base = carpeta_ / "datos" / "quillora" / "quillora.db";
+  const auto sana = LeerBytes(base);
+  for (const auto& danada : {std::string(), sana.substr(0, sana.size() / 3),
+                             std::string(4096, '\x5a'), sana.substr(0, 100)}) {
+    docx::prueba::EscribirBytes(base, danada);
+    r = Quillora({"diccionario", "info"});
+    EXPECT_EQ(r.estado, 1) << r.salida;
+    EXPECT_NE(r.errores.find(base.string()), std::string::npos) << r.errores;
+    EXPECT_EQ(r.salida.find("entradas"), std::string::npos) << r.salida;
+    EXPECT_TRUE(LeerBytes(base) == danada);
+  }
 }
 
 }  // namespace
