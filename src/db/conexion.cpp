@@ -69,6 +69,12 @@ void Conexion::Open(const std::string& cadenaConexion, const std::string& usuari
     // A blank means the engine has no identifier quotes.
     impl_->comilla = Informacion(conexion, SQL_IDENTIFIER_QUOTE_CHAR);
     if (impl_->comilla == " ") impl_->comilla.clear();
+    // A server configured the old way reads backslashes in literals as escapes, which would let
+    // a quoted text end early and a pattern match other rows: literals are read as the standard
+    // says, whatever the server's default.
+    if (impl_->motor == Motor::PostgreSQL) {
+      Sentencia(conexion).Ejecutar("SET standard_conforming_strings TO on");
+    }
   } catch (...) {
     impl_->Cerrar();
     throw;

@@ -41,9 +41,10 @@ BaseDatosPrueba::BaseDatosPrueba(Motor motor)
     administra_->Open(base);
     administra_->Execute("DROP SCHEMA IF EXISTS " + esquema_ + " CASCADE");
     administra_->Execute("CREATE SCHEMA " + esquema_);
-    // psqlODBC runs ConnSettings on every new connection.
-    cadena_ =
-        base + (base.ends_with(';') ? "" : ";") + "ConnSettings=SET search_path TO " + esquema_;
+    // psqlODBC runs ConnSettings on every new connection. Backslashes in literals start as
+    // escapes, as on servers configured the old way: the connection must read them as text.
+    cadena_ = base + (base.ends_with(';') ? "" : ";") + "ConnSettings={SET search_path TO " +
+              esquema_ + "; SET standard_conforming_strings TO off}";
   } else {
     carpeta_ = std::filesystem::temp_directory_path() / ("quillora_prueba_" + Unico());
     std::filesystem::remove_all(carpeta_);

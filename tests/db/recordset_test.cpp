@@ -1,3 +1,4 @@
+#include "db/dialecto_sql.h"
 #include "db/recordset.h"
 
 #include <gtest/gtest.h>
@@ -124,6 +125,32 @@ TEST_P(RecordsetTest, LosTextosVuelvenIgualesConAcentosNulosYVacios) {
   EXPECT_EQ(buscado->Fields("IdEntrada").GetValue(), Valor(apostrofo));
   buscado->MoveNext();
   EXPECT_TRUE(buscado->GetEOF());
+}
+
+TEST_P(RecordsetTest, LasBarrasInvertidasSonTextoEnLiteralesYPatrones) {
+  // The test databases of PostgreSQL start their sessions reading backslashes as escapes; the
+  // connection must read literals as the standard does, or a quote could be escaped out of them.
+  const std::string barras = "c:\\dir\\' or 1=1 --\\";
+  Bd().GetConexion()->Execute("INSERT INTO Entrada (Entrada) VALUES (" + db::LiteralSql(barras) +
+                              ")");
+  Anadir("otra\\entrada");
+  Anadir("sin barra");
+  auto leido = Abrir("Select Entrada from Entrada Where Entrada = " + db::LiteralSql(barras));
+  ASSERT_FALSE(leido->GetEOF());
+  EXPECT_EQ(leido->Fields("Entrada").GetValue(), Valor(barras));
+  const auto encontrados = [&](const std::string& patron) {
+    std::vector<std::string> textos;
+    for (auto r = Abrir("Select Entrada from Entrada Where Entrada Like " +
+                        db::LiteralSql(patron) + " Order By IdEntrada");
+         !r->GetEOF(); r->MoveNext()) {
+      textos.push_back(std::get<std::string>(r->Fields("Entrada").GetValue()));
+    }
+    return textos;
+  };
+  EXPECT_EQ(encontrados("%\\%"), (std::vector<std::string>{barras, "otra\\entrada"}));
+  EXPECT_EQ(encontrados("otra\\e%"), (std::vector<std::string>{"otra\\entrada"}));
+  EXPECT_EQ(encontrados("%[\\]'%"), (std::vector<std::string>{barras}));
+  EXPECT_EQ(encontrados("%\\"), (std::vector<std::string>{barras}));  // ends in a backslash
 }
 
 TEST_P(RecordsetTest, UnTextoLargoSeLeeEntero) {
