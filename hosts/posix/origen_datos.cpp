@@ -146,7 +146,10 @@ OrigenDatos PrepararOrigenDatos() {
                                     "]\nDescription=Diccionario incorporado de Quillora\n"
                                     "Driver=" +
                                     *controlador +
-                                    "\nDatabase=" + db::BaseSqlite(origen.baseDatos) + "\n";
+                                    "\nDatabase=" + db::BaseSqlite(origen.baseDatos) +
+                                    // Rows are read as they are fetched: an error halfway
+                                    // through a table leaves the rows before it.
+                                    "\nStepAPI=1\n";
   if (!fs::exists(odbcIni) || Leer(odbcIni) != configuracion) {
     EscribirAtomico(odbcIni, configuracion);
   }

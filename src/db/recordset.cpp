@@ -34,8 +34,9 @@ struct Fila {
   bool nueva = false;
 };
 
-// The whole result is read when the query opens: callers read every row once, front to back,
-// so a client-side copy serves every cursor and lock type alike.
+// Rows are fetched as the caller moves to them: callers read every row once, front to back, so
+// a forward cursor serves every cursor and lock type alike, and an error in the middle of a
+// table leaves the rows before it read.
 struct Recordset::Impl {
   [[nodiscard]] Conexion::Impl& RequerirConexion() const {
     if (!conexion || conexion->GetState() != Conexion::kAbierta) {
@@ -50,8 +51,25 @@ struct Recordset::Impl {
 
   Fila& FilaActual() {
     RequerirAbierto();
-    if (actual >= filas.size()) throw ErrorBD("24000", "No hay ninguna fila actual");
-    return filas[actual];
+    if (!fila) throw ErrorBD("24000", "No hay ninguna fila actual");
+    return *fila;
+  }
+
+  // Fetches the next row of the query, or none after the last (and lets the statement go).
+  void Avanzar() {
+    fila.reset();
+    if (!sentencia) return;
+    if (!sentencia->Siguiente()) {
+      sentencia.reset();
+      return;
+    }
+    Fila leida;
+    leida.campos.reserve(columnas.size());
+    for (std::size_t i = 0; i < columnas.size(); ++i) {
+      leida.campos.emplace_back(columnas[i].nombre,
+                                sentencia->Leer(static_cast<SQLUSMALLINT>(i + 1), columnas[i]));
+    }
+    fila = std::move(leida);
   }
 
   [[nodiscard]] std::optional<std::size_t> BuscarColumna(std::string_view nombre) const {
@@ -70,8 +88,9 @@ struct Recordset::Impl {
   // The statement as the engine ran it.
   std::string sql;
   std::vector<Columna> columnas;
-  std::vector<Fila> filas;
-  std::size_t actual = 0;
+  // The query's statement while it has rows left to fetch.
+  std::unique_ptr<Sentencia> sentencia;
+  std::optional<Fila> fila;
 };
 
 void Recordset::Impl::Insertar(Fila& fila) {
@@ -159,23 +178,17 @@ void Recordset::Open(TipoCursor /*cursor*/, TipoBloqueo /*bloqueo*/) {
   if (impl_->abierto) throw ErrorBD("HY010", "El conjunto de registros ya está abierto");
   Conexion::Impl& bd = impl_->RequerirConexion();
   std::string sql = TraducirSql(impl_->fuente, bd.motor);
-  Sentencia sentencia(bd.conexion);
-  sentencia.Ejecutar(sql);
-  std::vector<Columna> columnas = sentencia.Columnas();
-  std::vector<Fila> filas;
-  while (sentencia.Siguiente()) {
-    Fila fila;
-    fila.campos.reserve(columnas.size());
-    for (std::size_t i = 0; i < columnas.size(); ++i) {
-      fila.campos.emplace_back(columnas[i].nombre,
-                               sentencia.Leer(static_cast<SQLUSMALLINT>(i + 1), columnas[i]));
-    }
-    filas.push_back(std::move(fila));
-  }
+  auto sentencia = std::make_unique<Sentencia>(bd.conexion);
+  sentencia->Ejecutar(sql);
+  impl_->columnas = sentencia->Columnas();
   impl_->sql = std::move(sql);
-  impl_->columnas = std::move(columnas);
-  impl_->filas = std::move(filas);
-  impl_->actual = 0;
+  impl_->sentencia = std::move(sentencia);
+  try {
+    impl_->Avanzar();
+  } catch (...) {
+    Close();
+    throw;
+  }
   impl_->abierto = true;
 }
 
@@ -190,12 +203,12 @@ std::int32_t Recordset::GetState() const {
 
 bool Recordset::GetEOF() const {
   impl_->RequerirAbierto();
-  return impl_->actual >= impl_->filas.size();
+  return !impl_->fila;
 }
 
 void Recordset::MoveNext() {
   impl_->FilaActual();
-  ++impl_->actual;
+  impl_->Avanzar();
 }
 
 Campo& Recordset::Fields(std::string_view nombre) {
@@ -212,8 +225,7 @@ void Recordset::AddNew() {
   Fila fila;
   fila.nueva = true;
   for (const Columna& columna : impl_->columnas) fila.campos.emplace_back(columna.nombre, Valor{});
-  impl_->filas.push_back(std::move(fila));
-  impl_->actual = impl_->filas.size() - 1;
+  impl_->fila = std::move(fila);
 }
 
 void Recordset::Update() {
@@ -231,8 +243,8 @@ void Recordset::Close() {
   impl_->abierto = false;
   impl_->sql.clear();
   impl_->columnas.clear();
-  impl_->filas.clear();
-  impl_->actual = 0;
+  impl_->sentencia.reset();
+  impl_->fila.reset();
 }
 
 }  // namespace quillora::db

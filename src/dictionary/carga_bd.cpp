@@ -72,7 +72,8 @@ std::optional<FilaSustituto> LeerSustituto(Recordset& registro) {
   const auto id = db::Entero32(registro.Fields("IdSustituto").GetValue(), "IdSustituto");
   auto texto = db::ComoTexto(registro.Fields("Sustituto").GetValue());
   if (!id || !texto) return std::nullopt;
-  return FilaSustituto{*id, std::move(*texto), db::ComoTexto(registro.Fields("Contexto").GetValue())};
+  return FilaSustituto{*id, std::move(*texto),
+                       db::ComoTexto(registro.Fields("Contexto").GetValue())};
 }
 
 void Anadir(Entrada& entrada, const FilaSustituto& fila) {
@@ -95,7 +96,14 @@ class SustitutosPorEntrada {
  private:
   void Leer() {
     LeerTabla("SELECT * FROM Sustituto", [&](Recordset& registro) {
-      const auto entrada = db::Entero32(registro.Fields("Entrada").GetValue(), "Entrada");
+      // A row no entry can own is never read one entry at a time either: it is left out, not
+      // taken for a damaged table.
+      std::optional<std::int32_t> entrada;
+      try {
+        entrada = db::Entero32(registro.Fields("Entrada").GetValue(), "Entrada");
+      } catch (const db::ErrorBD&) {
+        return;
+      }
       if (!entrada) return;
       if (auto fila = LeerSustituto(registro)) porEntrada_[*entrada].push_back(std::move(*fila));
     });
@@ -123,7 +131,8 @@ void CargarEntradas(GestionBD& gestion, LecturaSustitutos lectura) {
     if (!entrada) return;
     entrada->SetId(*id);
     entrada->SetEtimologia(db::ComoTexto(registro.Fields("Etimologia").GetValue()).value_or(""));
-    if (const auto morfologia = db::Entero32(registro.Fields("Morfologia").GetValue(), "Morfologia")) {
+    if (const auto morfologia =
+            db::Entero32(registro.Fields("Morfologia").GetValue(), "Morfologia")) {
       if (auto clase = gestion.GetMorfologias()->ItemById(*morfologia)) {
         entrada->SetMorfologia(clase);
       }

@@ -26,7 +26,8 @@ std::int64_t Contar(const std::shared_ptr<Conexion>& conexion, const std::string
   registro.SetActiveConnection(conexion);
   registro.Open("SELECT COUNT(*) AS n FROM " + tabla, TipoCursor::SoloAvance,
                 TipoBloqueo::Optimista);
-  return std::get<std::int64_t>(registro.Fields("n").GetValue());
+  // An expression has no declared type: SQLite may give its value as text.
+  return db::Entero32(registro.Fields("n").GetValue(), "n").value();
 }
 
 class ConexionTest : public PruebaMotores {};

@@ -41,8 +41,11 @@ BaseDatosPrueba::BaseDatosPrueba(Motor motor)
     administra_->Open(base);
     administra_->Execute("DROP SCHEMA IF EXISTS " + esquema_ + " CASCADE");
     administra_->Execute("CREATE SCHEMA " + esquema_);
-    // psqlODBC runs ConnSettings on every new connection. Backslashes in literals start as
-    // escapes, as on servers configured the old way: the connection must read them as text.
+    // psqlODBC runs ConnSettings on every new connection.
+    cadenaOrigen_ =
+        base + (base.ends_with(';') ? "" : ";") + "ConnSettings=SET search_path TO " + esquema_;
+    // The tests' own connections start reading backslashes in literals as escapes, as on servers
+    // configured the old way: the connection must read them as text.
     cadena_ = base + (base.ends_with(';') ? "" : ";") + "ConnSettings={SET search_path TO " +
               esquema_ + "; SET standard_conforming_strings TO off}";
   } else {
@@ -50,7 +53,8 @@ BaseDatosPrueba::BaseDatosPrueba(Motor motor)
     std::filesystem::remove_all(carpeta_);
     std::filesystem::create_directory(carpeta_);
     cadena_ = std::string("Driver=") + QUILLORA_SQLITE_ODBC +
-              ";Database=" + (carpeta_ / "prueba.db").string();
+              ";Database=" + (carpeta_ / "prueba.db").string() + ";StepAPI=1";
+    cadenaOrigen_ = cadena_;
   }
   conexion_->Open(cadena_);
 }

@@ -32,8 +32,11 @@ class BaseDatosPrueba {
   BaseDatosPrueba& operator=(const BaseDatosPrueba&) = delete;
 
   Motor GetMotor() const { return motor_; }
-  // Opens further connections on the same database.
+  // Opens further connections on the same database. On PostgreSQL they start with
+  // standard_conforming_strings off, as on servers configured the old way.
   const std::string& GetCadenaConexion() const { return cadena_; }
+  // The same database with the server's own settings, for a data source to name.
+  const std::string& GetCadenaOrigen() const { return cadenaOrigen_; }
   // Open on the database.
   const std::shared_ptr<Conexion>& GetConexion() const { return conexion_; }
 
@@ -45,6 +48,7 @@ class BaseDatosPrueba {
  private:
   Motor motor_;
   std::string cadena_;
+  std::string cadenaOrigen_;
   std::filesystem::path carpeta_;         // SQLite
   std::string esquema_;                   // PostgreSQL
   std::shared_ptr<Conexion> administra_;  // PostgreSQL: creates and drops the schema

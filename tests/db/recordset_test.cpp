@@ -1,9 +1,9 @@
-#include "db/dialecto_sql.h"
 #include "db/recordset.h"
 
 #include <gtest/gtest.h>
 
 #include "db/conexion.h"
+#include "db/dialecto_sql.h"
 #include "db/error_bd.h"
 #include "db/motores_prueba.h"
 
@@ -140,8 +140,8 @@ TEST_P(RecordsetTest, LasBarrasInvertidasSonTextoEnLiteralesYPatrones) {
   EXPECT_EQ(leido->Fields("Entrada").GetValue(), Valor(barras));
   const auto encontrados = [&](const std::string& patron) {
     std::vector<std::string> textos;
-    for (auto r = Abrir("Select Entrada from Entrada Where Entrada Like " +
-                        db::LiteralSql(patron) + " Order By IdEntrada");
+    for (auto r = Abrir("Select Entrada from Entrada Where Entrada Like " + db::LiteralSql(patron) +
+                        " Order By IdEntrada");
          !r->GetEOF(); r->MoveNext()) {
       textos.push_back(std::get<std::string>(r->Fields("Entrada").GetValue()));
     }

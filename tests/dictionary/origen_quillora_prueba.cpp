@@ -31,7 +31,7 @@ void Usar(const std::filesystem::path& carpeta, const std::string& contenido) {
 
 OrigenQuillora::OrigenQuillora(const db::prueba::BaseDatosPrueba& bd) : carpeta_(CarpetaNueva()) {
   std::string seccion = "[Quillora]\n";
-  std::istringstream pares(bd.GetCadenaConexion());
+  std::istringstream pares(bd.GetCadenaOrigen());
   for (std::string par; std::getline(pares, par, ';');) {
     const auto igual = par.find('=');
     if (igual == std::string::npos) continue;
