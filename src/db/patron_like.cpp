@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/texto_unicode.h"
+#include "db/error_bd.h"
 
 namespace quillora::db {
 
@@ -12,15 +13,51 @@ using texto::AnadirUtf8;
 
 bool EsLetraConCaso(char32_t c) { return texto::Mayuscula(c) != texto::Minuscula(c); }
 
+// The range and, letter by letter, the other case of the letters in it, joined into ranges:
+// the other case of a range is no range ([à-ÿ] is not [À-Ÿ], which holds far more).
 void AnadirConOtroCaso(std::vector<PatronLike::Rango>& rangos, PatronLike::Rango rango) {
   rangos.push_back(rango);
-  if (!EsLetraConCaso(rango.desde) || !EsLetraConCaso(rango.hasta)) return;
-  const bool mayuscula = texto::Mayuscula(rango.desde) == rango.desde;
-  auto otro = [mayuscula](char32_t c) {
-    return mayuscula ? texto::Minuscula(c) : texto::Mayuscula(c);
-  };
-  const PatronLike::Rango otroCaso{otro(rango.desde), otro(rango.hasta)};
-  if (otroCaso.desde <= otroCaso.hasta) rangos.push_back(otroCaso);
+  std::vector<char32_t> otros;
+  for (char32_t c = rango.desde;; ++c) {
+    if (EsLetraConCaso(c)) {
+      const char32_t otro = texto::Mayuscula(c) == c ? texto::Minuscula(c) : texto::Mayuscula(c);
+      if (otro < rango.desde || otro > rango.hasta) otros.push_back(otro);
+    }
+    if (c == rango.hasta) break;
+  }
+  std::sort(otros.begin(), otros.end());
+  for (std::size_t i = 0; i < otros.size();) {
+    std::size_t j = i;
+    while (j + 1 < otros.size() && otros[j + 1] <= otros[j] + 1) ++j;
+    rangos.push_back({otros[i], otros[j]});
+    i = j + 1;
+  }
+}
+
+// The characters a bracket expression could read as syntax at the end of a range.
+bool EsEspecial(char32_t c) {
+  return c == U']' || c == U'^' || c == U'-' || c == U'[' || c == U'\\';
+}
+
+// The ranges split until no range starts or ends with a character a bracket expression could
+// read as syntax: those stand alone, where their place can be chosen.
+std::vector<PatronLike::Rango> SinExtremosEspeciales(std::vector<PatronLike::Rango> pendientes) {
+  std::vector<PatronLike::Rango> rangos;
+  while (!pendientes.empty()) {
+    const auto rango = pendientes.back();
+    pendientes.pop_back();
+    if (rango.desde != rango.hasta && EsEspecial(rango.desde)) {
+      rangos.push_back({rango.desde, rango.desde});
+      pendientes.push_back({rango.desde + 1, rango.hasta});
+    } else if (rango.desde != rango.hasta && EsEspecial(rango.hasta)) {
+      rangos.push_back({rango.hasta, rango.hasta});
+      pendientes.push_back({rango.desde, rango.hasta - 1});
+    } else {
+      rangos.push_back(rango);
+    }
+  }
+  std::reverse(rangos.begin(), rangos.end());
+  return rangos;
 }
 
 bool EsUnico(const PatronLike::Clase& clase) {
@@ -28,15 +65,17 @@ bool EsUnico(const PatronLike::Clase& clase) {
          clase.rangos[0].desde == clase.rangos[0].hasta;
 }
 
-// The members of a bracket expression, ordered so that none of "]", "^" or "-" can be taken for
-// syntax: "]" first, "-" last, "^" never first. Both GLOB and POSIX brackets read them so.
+// The members of a bracket expression, ordered so that none can be taken for syntax: "]" first,
+// "-" last, "^" never first, "[" never before ":", "." or "=" (POSIX classes), a backslash
+// escaped where it escapes. Both GLOB and POSIX brackets read them so.
 std::string MiembrosDeClase(const PatronLike::Clase& clase, bool escaparBarra) {
-  std::string cierre, guion, circunflejo, resto;
-  for (const auto& [desde, hasta] : clase.rangos) {
+  std::string cierre, guion, circunflejo, corchete, resto;
+  for (const auto& [desde, hasta] : SinExtremosEspeciales(clase.rangos)) {
     if (desde == hasta) {
       std::string& destino = desde == U']'   ? cierre
                              : desde == U'-' ? guion
                              : desde == U'^' ? circunflejo
+                             : desde == U'[' ? corchete
                                              : resto;
       if (!destino.empty() && &destino != &resto) continue;
       if (escaparBarra && desde == U'\\') destino += '\\';
@@ -47,8 +86,10 @@ std::string MiembrosDeClase(const PatronLike::Clase& clase, bool escaparBarra) {
     resto += '-';
     AnadirUtf8(resto, hasta);
   }
-  if (cierre.empty() && resto.empty()) return guion + circunflejo;
-  return cierre + resto + circunflejo + guion;
+  if (cierre.empty() && resto.empty()) {
+    return corchete.empty() ? guion + circunflejo : corchete + circunflejo + guion;
+  }
+  return cierre + resto + circunflejo + corchete + guion;
 }
 
 template <typename Literal>
@@ -100,6 +141,11 @@ PatronLike PatronLike::Leer(std::string_view patron) {
       const size_t fin = cp.find(U']', j + 1);
       for (size_t k = j; k < fin; ++k) {
         if (k + 2 < fin && cp[k + 1] == U'-') {
+          if (cp[k] > cp[k + 2]) {
+            throw ErrorBD("22025", "El patrón «" + std::string(patron) +
+                                       "» tiene un intervalo al revés; escriba primero el "
+                                       "carácter menor");
+          }
           clase.rangos.push_back({cp[k], cp[k + 2]});
           k += 2;
         } else {

@@ -22,7 +22,7 @@ struct PatronLike {
   };
   using Parte = std::variant<Cualquiera, Uno, char32_t, Clase>;
 
-  // An unclosed "[" stands for itself.
+  // An unclosed "[" stands for itself. A range written high to low is an ErrorBD.
   static PatronLike Leer(std::string_view patron);
 
   // The same pattern matching without regard to letter case: each letter becomes a class of
