@@ -116,7 +116,20 @@ void Recordset::Impl::Insertar(Fila& fila) {
   if (devolverClave) insercion += " RETURNING " + bd.Citar(columnas[*clave].nombre);
 
   Sentencia sentencia(bd.conexion);
-  sentencia.Ejecutar(insercion, parametros);
+  try {
+    sentencia.Ejecutar(insercion, parametros);
+  } catch (const ErrorBD& error) {
+    // Rows written with keys of their own (an import) leave PostgreSQL's numbering behind,
+    // where SQLite's goes on after the largest key: it is moved past them and the row tried
+    // again.
+    if (!devolverClave || error.GetSqlState() != "23505") throw;
+    const auto& columnaClave = columnas[*clave].nombre;
+    Sentencia(bd.conexion)
+        .Ejecutar("SELECT setval(pg_get_serial_sequence(" + LiteralSql(tabla.texto) + ", " +
+                  LiteralSql(columnaClave) + "), (SELECT MAX(" + bd.Citar(columnaClave) +
+                  ") FROM " + tabla.texto + "))");
+    sentencia.Ejecutar(insercion, parametros);
+  }
   if (devolverClave) {
     const auto devueltas = sentencia.Columnas();
     if (sentencia.Siguiente()) fila.campos[*clave].valor_ = sentencia.Leer(1, devueltas.front());

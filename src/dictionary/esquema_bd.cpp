@@ -35,7 +35,15 @@ void CrearEsquema(db::Conexion& conexion) {
           ", Sustituto TEXT, Contexto TEXT, Entrada INTEGER)",
       std::string("CREATE INDEX IX_Sustituto_Entrada ON Sustituto (Entrada)"),
   };
-  for (const auto& sentencia : sentencias) conexion.Execute(sentencia);
+  // All the tables or none: a failure halfway must not leave some that a new try would find.
+  conexion.BeginTrans();
+  try {
+    for (const auto& sentencia : sentencias) conexion.Execute(sentencia);
+    conexion.CommitTrans();
+  } catch (...) {
+    conexion.RollbackTrans();
+    throw;
+  }
 }
 
 bool ExisteEsquema(db::Conexion& conexion) {

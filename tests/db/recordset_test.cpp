@@ -127,6 +127,25 @@ TEST_P(RecordsetTest, LosTextosVuelvenIgualesConAcentosNulosYVacios) {
   EXPECT_TRUE(buscado->GetEOF());
 }
 
+TEST_P(RecordsetTest, LaNumeracionSigueTrasLasClavesEscritasAMano) {
+  // Rows imported with keys of their own, as SQL written by hand or by another tool puts them.
+  Bd().GetConexion()->Execute(
+      "INSERT INTO Entrada (IdEntrada, Entrada) VALUES (1, 'a'), (100, 'b')");
+  Bd().GetConexion()->Execute(
+      "INSERT INTO Sustituto (IdSustituto, Sustituto, Entrada) VALUES (1, 'x', 1), (50, 'y', 1)");
+  EXPECT_EQ(Anadir("nueva"), 101);
+  EXPECT_EQ(Anadir("otra"), 102);
+  auto sustituto = Abrir("Select * from Sustituto Where IdSustituto = -1", TipoCursor::Keyset);
+  sustituto->AddNew();
+  sustituto->Fields("Sustituto").SetValue("z");
+  sustituto->Update();
+  EXPECT_EQ(sustituto->Fields("IdSustituto").GetValue(), Valor(std::int64_t{51}));
+  // A key that is really repeated is still refused.
+  EXPECT_THROW(
+      Bd().GetConexion()->Execute("INSERT INTO Entrada (IdEntrada, Entrada) VALUES (100, 'c')"),
+      ErrorBD);
+}
+
 TEST_P(RecordsetTest, LasBarrasInvertidasSonTextoEnLiteralesYPatrones) {
   // The test databases of PostgreSQL start their sessions reading backslashes as escapes; the
   // connection must read literals as the standard does, or a quote could be escaped out of them.
