@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "common/error_sistema.h"
 #include "common/rtf.h"
 #include "documento_en_word.h"
 #include "marcas_json.h"
@@ -166,8 +167,8 @@ int Sesion(const std::filesystem::path& entrada, const std::filesystem::path& sa
     try {
       sesion.Ejecutar(palabras);
     } catch (const LineaNoValida& error) {
-      std::cerr << "quillora: línea " << numero << " («" << linea << "»): " << error.what()
-                << "; no se ha guardado nada\n";
+      std::cerr << "quillora: línea " << numero << " («" << linea
+                << "»): " << comun::MensajeEspanol(error) << "; no se ha guardado nada\n";
       return kLineaNoValida;
     }
   }

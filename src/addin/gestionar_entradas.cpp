@@ -4,9 +4,10 @@
 
 #include "addin/connect.h"
 #include "addin/ignorar_errores.h"
+#include "common/error_sistema.h"
 #include "dictionary/carga_bd.h"
-#include "editor/frm_entradas.h"
 #include "dictionary/gestion_bd.h"
+#include "editor/frm_entradas.h"
 #include "scan/documentos.h"
 #include "ui/servicios.h"
 #include "ui/ventanas.h"
@@ -38,7 +39,7 @@ void Connect::GestionarEntradas() {
     if (DocumentosCargados) DocumentosCargados->SetGestion(Gestion);
     carga_bd::CargarDiccionario(*Gestion, servicios_);
   } catch (const std::exception& error) {
-    Avisar(servicios_, std::string(" Error en : Carag info db ") + error.what());
+    Avisar(servicios_, std::string(" Error en : Carag info db ") + comun::MensajeEspanol(error));
   }
   try {
     if (!Gestion || !DocumentosCargados)
@@ -47,7 +48,8 @@ void Connect::GestionarEntradas() {
       Gestion->CargarDocumento(DocumentosCargados->IdDocumentoStr(documento));
     }
   } catch (const std::exception& error) {
-    Avisar(servicios_, std::string(" Error en : crear col de documentos") + error.what());
+    Avisar(servicios_,
+           std::string(" Error en : crear col de documentos") + comun::MensajeEspanol(error));
   }
   IgnorarErrores([&] { Word().GetSystem()->SetCursor(word::Cursor::Normal); });
 }

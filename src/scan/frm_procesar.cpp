@@ -1,5 +1,6 @@
 #include "scan/frm_procesar.h"
 
+#include "common/error_sistema.h"
 #include "common/texto_unicode.h"
 #include "dictionary/entrada.h"
 #include "dictionary/sustituto.h"
@@ -136,7 +137,8 @@ void frmProcesar::Procesar() {
   try {
     Recorrer(documento->Range());
   } catch (const std::exception& error) {
-    servicios_.MsgBox(error.what(), ui::Icono::Exclamacion, ui::Botones::Aceptar, "Quillora");
+    servicios_.MsgBox(comun::MensajeEspanol(error), ui::Icono::Exclamacion, ui::Botones::Aceptar,
+                      "Quillora");
   }
   Terminar();
 }
