@@ -69,6 +69,18 @@ void MemoryDocument::RemoveComment(const CommentData& comment) {
   std::erase_if(comments_, [&comment](const auto& c) { return c.get() == &comment; });
 }
 
+std::vector<std::shared_ptr<CommentData>> MemoryDocument::CommentsWithin(std::int32_t start,
+                                                                         std::int32_t end) const {
+  std::vector<std::shared_ptr<CommentData>> within;
+  for (const auto& comment : comments_) {
+    const auto& scope = comment->Scope();
+    if (scope.start < scope.end && start <= scope.start && scope.end <= end) {
+      within.push_back(comment);
+    }
+  }
+  return within;
+}
+
 void MemoryDocument::Close() {
   closed_ = true;
   for (const auto& comment : comments_) comment->MarkDeleted();

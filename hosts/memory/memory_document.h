@@ -36,6 +36,9 @@ class MemoryDocument final : public word::Document,
   std::shared_ptr<CommentData> AddComment(std::int32_t start, std::int32_t end,
                                           const std::string& text);
   void RemoveComment(const CommentData& comment);
+  // The comments whose text (not empty) lies wholly within [start, end).
+  std::vector<std::shared_ptr<CommentData>> CommentsWithin(std::int32_t start,
+                                                           std::int32_t end) const;
   // A closed document fails every operation, as Word's objects do once the document is gone.
   void Close();
   void CheckOpen() const;

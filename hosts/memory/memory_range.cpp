@@ -1,5 +1,7 @@
 #include "memory_range.h"
 
+#include <algorithm>
+
 #include "common/texto_unicode.h"
 #include "memory_comment.h"
 #include "memory_document.h"
@@ -57,14 +59,26 @@ std::string MemoryRange::GetText() const {
 
 void MemoryRange::SetText(const std::string& texto) {
   document_->CheckOpen();
-  const std::int32_t start = span_.start;
+  std::int32_t start = span_.start;
   std::int32_t end = span_.end;
-  // The final paragraph mark of the main text survives any edit, as in Word.
-  if (IsMainStory() && end == story_->Length() && start < end) --end;
+  // The final paragraph mark of the main text survives any edit and nothing is written after
+  // it, as in Word.
+  if (IsMainStory() && end == story_->Length() && story_->Length() > 0) {
+    --end;
+    start = std::min(start, end);
+  }
   const auto replacement = texto::Utf8AUtf16(texto);
+  // Deleting the whole text a comment covers deletes the comment, as in Word.
+  const auto borrados = IsMainStory() && replacement.empty() && start < end
+                            ? document_->CommentsWithin(start, end)
+                            : std::vector<std::shared_ptr<CommentData>>{};
   story_->Replace(start, end, replacement);
   span_.start = start;
   span_.end = start + static_cast<std::int32_t>(replacement.size());
+  for (const auto& comentario : borrados) {
+    document_->RemoveComment(*comentario);
+    comentario->MarkDeleted();
+  }
 }
 
 void MemoryRange::SetRange(std::int32_t start, std::int32_t end) {
@@ -146,7 +160,9 @@ MemoryWords::MemoryWords(std::shared_ptr<MemoryDocument> document, std::shared_p
     : document_(std::move(document)), story_(std::move(story)), within_(std::move(within)) {}
 
 std::int32_t MemoryWords::FirstUnit() const {
-  return within_->start >= story_->Length() ? -1 : story_->UnitAt(within_->start);
+  if (within_->start < story_->Length()) return story_->UnitAt(within_->start);
+  // An insertion point at the very end is in the last word.
+  return story_->Length() > 0 ? story_->UnitAt(story_->Length() - 1) : -1;
 }
 
 std::int32_t MemoryWords::Count() const {
@@ -181,11 +197,17 @@ MemoryParagraphs::MemoryParagraphs(std::shared_ptr<MemoryDocument> document,
                                    std::shared_ptr<const LiveSpan> within)
     : document_(std::move(document)), story_(std::move(story)), within_(std::move(within)) {}
 
+// Where the paragraphs of a range start: an insertion point at the very end is in the last one.
+std::int32_t MemoryParagraphs::FirstStart() const {
+  const auto& text = story_->Text();
+  return ParagraphStart(text, std::max(0, std::min(within_->start, story_->Length() - 1)));
+}
+
 std::int32_t MemoryParagraphs::Count() const {
   document_->CheckOpen();
   const auto& text = story_->Text();
   std::int32_t count = 0;
-  for (std::int32_t start = ParagraphStart(text, within_->start);
+  for (std::int32_t start = FirstStart();
        start < story_->Length() && (start < within_->end || count == 0);
        start = ParagraphEnd(text, start)) {
     ++count;
@@ -198,7 +220,7 @@ std::shared_ptr<word::Paragraph> MemoryParagraphs::Item(std::int32_t index) cons
     throw word::HostError("No existe el párrafo " + std::to_string(index) + " de la colección");
   }
   const auto& text = story_->Text();
-  std::int32_t start = ParagraphStart(text, within_->start);
+  std::int32_t start = FirstStart();
   for (std::int32_t i = 1; i < index; ++i) start = ParagraphEnd(text, start);
   return std::make_shared<MemoryParagraph>(
       std::make_shared<MemoryRange>(document_, story_, start, ParagraphEnd(text, start)));

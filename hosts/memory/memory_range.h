@@ -69,6 +69,7 @@ class MemoryParagraphs final : public word::Paragraphs {
   std::shared_ptr<word::Paragraph> Item(std::int32_t index) const override;
 
  private:
+  std::int32_t FirstStart() const;
   std::shared_ptr<MemoryDocument> document_;
   std::shared_ptr<Story> story_;
   std::shared_ptr<const LiveSpan> within_;

@@ -124,6 +124,36 @@ TEST(MemoryDocument, KeepsCommentsInDocumentOrder) {
   EXPECT_THROW(comentarios->Add(*dos->GetRange(), "x"), word::HostError);
 }
 
+TEST(MemoryDocument, TheEndOfTheMainTextBehavesAsInWord) {
+  auto documento = MemoryDocument::Create({"Uno dos", "tres"});
+  const auto fin =
+      documento->Range(documento->MainStory()->Length(), documento->MainStory()->Length());
+  // An insertion point after the final mark is in the last word and the last paragraph.
+  ASSERT_EQ(fin->GetWords()->Count(), 1);
+  EXPECT_EQ(fin->GetWords()->Item(1)->GetText(), "\r");
+  ASSERT_EQ(fin->GetParagraphs()->Count(), 1);
+  EXPECT_EQ(fin->GetParagraphs()->Item(1)->GetRange()->GetText(), "tres\r");
+  // Text written there goes before the final mark.
+  fin->SetText(" cuatro");
+  EXPECT_EQ(documento->MainText(), "Uno dos\rtres cuatro\r");
+  EXPECT_EQ(fin->GetText(), " cuatro");
+
+  // Deleting all the text a comment covers deletes it; deleting part of it does not.
+  const auto entero = documento->AddComment(0, 3, "de Ana");
+  const auto parcial = documento->AddComment(4, 7, "de Luis");
+  const auto vacio = documento->AddComment(8, 8, "en un punto");
+  documento->Range(0, 4)->SetText("");
+  documento->Range(0, 1)->SetText("");
+  EXPECT_TRUE(entero->Deleted());
+  EXPECT_FALSE(parcial->Deleted());
+  EXPECT_FALSE(vacio->Deleted());
+  ASSERT_EQ(documento->CommentList().size(), 2u);
+  EXPECT_EQ(documento->CommentList()[0]->Text(), "de Luis");
+  // Replacing the text keeps the comment.
+  documento->Range(0, 2)->SetText("XY");
+  EXPECT_FALSE(parcial->Deleted());
+}
+
 TEST(MemoryDocument, FailsOnceClosed) {
   auto documento = MemoryDocument::Create({"texto"});
   auto rango = documento->Range();
