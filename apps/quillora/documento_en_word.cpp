@@ -1,14 +1,17 @@
 #include "documento_en_word.h"
 
+#include "archivo.h"
 #include "memory_comment.h"
 #include "memory_document.h"
 #include "scan/frm_procesar.h"
 
 namespace quillora {
 
-DocumentoEnWord::DocumentoEnWord(const std::filesystem::path& entrada)
+DocumentoEnWord::DocumentoEnWord(const std::filesystem::path& entrada,
+                                 const std::optional<std::filesystem::path>& salida)
     : docx(docx::DocumentoDocx::Abrir(entrada)),
       sesion(escritorio.servicios, escritorio.Entorno()) {
+  if (salida) docx::ComprobarDestino(*salida);
   PrepararOrigen();
   sesion.Iniciar();
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "documento_docx.h"
@@ -17,10 +18,12 @@ class MemoryDocument;
 }  // namespace memory
 
 // A .docx opened in Word with the add-in loaded, as the add-in's buttons find it: the file is
-// read first (a bad file fails before anything else), then the data source is made ready and
-// Word starts.
+// read first (a bad file fails before anything else), then where it is to be saved is checked
+// (so that no work is done that cannot be saved), then the data source is made ready and Word
+// starts.
 struct DocumentoEnWord {
-  explicit DocumentoEnWord(const std::filesystem::path& entrada);
+  explicit DocumentoEnWord(const std::filesystem::path& entrada,
+                           const std::optional<std::filesystem::path>& salida = std::nullopt);
 
   const std::shared_ptr<memory::MemoryDocument>& Documento() const { return docx.Documento(); }
   // Whether the add-in has shown a message since it started, or since `desde` messages.

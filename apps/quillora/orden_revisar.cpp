@@ -18,7 +18,7 @@
 namespace quillora::ordenes {
 
 int Revisar(const std::filesystem::path& entrada, const std::filesystem::path& salida) {
-  DocumentoEnWord word(entrada);
+  DocumentoEnWord word(entrada, salida);
   if (word.HuboMensajes()) {
     std::cerr << "quillora: sin diccionario no se pueden revisar las marcas\n";
     return kFallo;

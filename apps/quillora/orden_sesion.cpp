@@ -63,7 +63,7 @@ nlohmann::json Contenido(const frmQuillora& dialogo) {
 class SesionGuiada {
  public:
   SesionGuiada(const std::filesystem::path& entrada, std::filesystem::path salida)
-      : word_(entrada), salida_(std::move(salida)) {
+      : word_(entrada, salida), salida_(std::move(salida)) {
     word_.sesion.Abrir(word_.Documento());
     word_.escritorio.servicios.alMostrar = [this](ui::Formulario& ventana) {
       auto* dialogo = dynamic_cast<frmQuillora*>(&ventana);

@@ -22,7 +22,7 @@ std::string TextoMarcas(std::size_t cuantas) {
 }  // namespace
 
 int Procesar(const fs::path& entrada, const fs::path& salida) {
-  DocumentoEnWord word(entrada);
+  DocumentoEnWord word(entrada, salida);
   // Without its dictionary the run would only delete the earlier marks.
   if (word.HuboMensajes()) {
     std::cerr << "quillora: sin diccionario no se ha marcado nada; " << salida.string()
@@ -51,7 +51,7 @@ int Procesar(const fs::path& entrada, const fs::path& salida) {
 }
 
 int Ocultar(const fs::path& entrada, const fs::path& salida) {
-  DocumentoEnWord word(entrada);
+  DocumentoEnWord word(entrada, salida);
   const auto mensajes = word.escritorio.servicios.GetMensajesMostrados();
   const auto documento = word.Documento();
   word.sesion.Abrir(documento);

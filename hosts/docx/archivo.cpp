@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -56,17 +57,73 @@ class Descriptor {
   int fd_;
 };
 
+// What a path names when it is not a regular file.
+std::string Clase(mode_t modo) {
+  if (S_ISDIR(modo)) return "es una carpeta";
+  if (S_ISFIFO(modo)) return "es una tubería (FIFO), no un archivo";
+  if (S_ISCHR(modo) || S_ISBLK(modo)) return "es un dispositivo, no un archivo";
+  if (S_ISSOCK(modo)) return "es un socket, no un archivo";
+  return "no es un archivo normal";
+}
+
+// The kernel's own limit on links followed in one path.
+constexpr int kMaximoEnlaces = 40;
+
+// Where a write to a path lands: its symbolic links followed to the file they name, which may not
+// exist yet (its state is then empty).
+struct Destino {
+  std::filesystem::path ruta;
+  std::optional<struct stat> estado;
+};
+
+Destino Resolver(const std::filesystem::path& ruta) {
+  auto error = [&](const std::filesystem::path& real, const std::string& detalle) {
+    return ErrorDocx("No se puede guardar el documento en «" + ruta.string() + "»" +
+                     (real == ruta ? "" : " (enlace a «" + real.string() + "»)") + ": " + detalle);
+  };
+  Destino destino{ruta, std::nullopt};
+  for (int enlaces = 0;; ++enlaces) {
+    struct stat estado;
+    if (::lstat(destino.ruta.c_str(), &estado) != 0) {
+      if (errno == ENOENT) return destino;
+      throw error(destino.ruta, Sistema(errno));
+    }
+    if (!S_ISLNK(estado.st_mode)) {
+      if (!S_ISREG(estado.st_mode)) throw error(destino.ruta, Clase(estado.st_mode));
+      // The rename would replace a read-only file as well: the folder's permission is what it
+      // asks for, not the file's.
+      if ((estado.st_mode & 0222) == 0) throw error(destino.ruta, "el archivo es de solo lectura");
+      if (::access(destino.ruta.c_str(), W_OK) != 0) throw error(destino.ruta, Sistema(errno));
+      destino.estado = estado;
+      return destino;
+    }
+    if (enlaces == kMaximoEnlaces) {
+      throw error(destino.ruta, "hay demasiados enlaces simbólicos encadenados");
+    }
+    std::vector<char> texto(static_cast<std::size_t>(estado.st_size > 0 ? estado.st_size : 255) +
+                            1);
+    const ssize_t largo = ::readlink(destino.ruta.c_str(), texto.data(), texto.size());
+    if (largo < 0) throw error(destino.ruta, Sistema(errno));
+    if (static_cast<std::size_t>(largo) == texto.size()) {
+      throw error(destino.ruta, "el enlace simbólico cambió mientras se leía");
+    }
+    const std::filesystem::path apunta(std::string(texto.data(), static_cast<std::size_t>(largo)));
+    destino.ruta = apunta.is_absolute() ? apunta : destino.ruta.parent_path() / apunta;
+  }
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> LeerArchivo(const std::filesystem::path& ruta) {
-  auto error = [&](int codigo) {
-    return ErrorDocx("No se puede leer el archivo «" + ruta.string() + "»: " + Sistema(codigo));
+  auto error = [&](const std::string& detalle) {
+    return ErrorDocx("No se puede leer el archivo «" + ruta.string() + "»: " + detalle);
   };
-  Descriptor fd(::open(ruta.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.Get() < 0) throw error(errno);
+  // Without blocking: a FIFO nobody writes to would be waited on for ever.
+  Descriptor fd(::open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.Get() < 0) throw error(Sistema(errno));
   struct stat estado;
-  if (::fstat(fd.Get(), &estado) != 0) throw error(errno);
-  if (!S_ISREG(estado.st_mode)) throw ErrorDocx("«" + ruta.string() + "» no es un archivo");
+  if (::fstat(fd.Get(), &estado) != 0) throw error(Sistema(errno));
+  if (!S_ISREG(estado.st_mode)) throw error(Clase(estado.st_mode));
   if (static_cast<std::uint64_t>(estado.st_size) > Paquete::kMaximoTotal) {
     throw ErrorDocx("El archivo «" + ruta.string() +
                     "» es demasiado grande para ser un documento .docx");
@@ -76,7 +133,7 @@ std::vector<std::uint8_t> LeerArchivo(const std::filesystem::path& ruta) {
   while (leidos < bytes.size()) {
     const ssize_t n = ::read(fd.Get(), bytes.data() + leidos, bytes.size() - leidos);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw error(errno);
+    if (n < 0) throw error(Sistema(errno));
     if (n == 0) break;
     leidos += static_cast<std::size_t>(n);
   }
@@ -84,25 +141,28 @@ std::vector<std::uint8_t> LeerArchivo(const std::filesystem::path& ruta) {
   return bytes;
 }
 
+void ComprobarDestino(const std::filesystem::path& ruta) { Resolver(ruta); }
+
 void EscribirAtomicamente(const std::filesystem::path& ruta, std::span<const std::uint8_t> bytes) {
+  const Destino destino = Resolver(ruta);
   auto error = [&](const std::string& detalle) {
     return ErrorDocx("No se puede guardar el documento en «" + ruta.string() + "»: " + detalle);
   };
-  const std::filesystem::path carpeta = ruta.has_parent_path() ? ruta.parent_path() : ".";
+  const std::filesystem::path carpeta =
+      destino.ruta.has_parent_path() ? destino.ruta.parent_path() : ".";
+  // Over an existing file the temporary is private until it takes that file's permissions; a new
+  // file takes the usual ones (the umask applies).
+  const mode_t modoInicial = destino.estado ? 0600 : 0666;
   std::random_device azar;
   std::filesystem::path temporal;
   int fd = -1;
   for (int intento = 0; fd < 0; ++intento) {
-    temporal = carpeta / ("." + ruta.filename().string() + ".tmp" + std::to_string(azar()));
-    fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    temporal = carpeta / ("." + destino.ruta.filename().string() + ".tmp" + std::to_string(azar()));
+    fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modoInicial);
     if (fd < 0 && (errno != EEXIST || intento > 100)) throw error(Sistema(errno));
   }
   Descriptor descriptor(fd);
   try {
-    struct stat anterior;
-    if (::stat(ruta.c_str(), &anterior) == 0 && ::fchmod(fd, anterior.st_mode & 07777) != 0) {
-      throw error(Sistema(errno));
-    }
     std::size_t escritos = 0;
     while (escritos < bytes.size()) {
       const ssize_t n = ::write(fd, bytes.data() + escritos, bytes.size() - escritos);
@@ -110,8 +170,11 @@ void EscribirAtomicamente(const std::filesystem::path& ruta, std::span<const std
       if (n < 0) throw error(Sistema(errno));
       escritos += static_cast<std::size_t>(n);
     }
+    if (destino.estado && ::fchmod(fd, destino.estado->st_mode & 07777) != 0) {
+      throw error(Sistema(errno));
+    }
     if (::fsync(fd) != 0 || descriptor.Cerrar() != 0) throw error(Sistema(errno));
-    if (::rename(temporal.c_str(), ruta.c_str()) != 0) throw error(Sistema(errno));
+    if (::rename(temporal.c_str(), destino.ruta.c_str()) != 0) throw error(Sistema(errno));
   } catch (...) {
     ::unlink(temporal.c_str());
     throw;
