@@ -102,6 +102,17 @@ Lectura Leer(const Paquete& paquete, const Partes& partes) {
     lectura.comentarios =
         std::make_unique<ParteXml>(*partes.comentarios, paquete.Leer(*partes.comentarios));
     lectura.leidos = LeerComentarios(*lectura.comentarios);
+    // Anchors and edits find a comment by its number: with two of one number, deleting one mark
+    // would delete the other comment too.
+    std::unordered_set<std::string> ids;
+    for (const auto& comentario : lectura.leidos) {
+      if (!ids.insert(comentario.id).second) {
+        throw ErrorDocx(
+            "El documento .docx no se puede tratar sin riesgo: tiene dos comentarios con el "
+            "número " +
+            comentario.id);
+      }
+    }
   }
   return lectura;
 }
@@ -133,11 +144,9 @@ class DocumentoDocx::Impl {
       std::size_t orden;
     };
     std::vector<Anclado> anclados;
-    std::unordered_set<std::string> vistos;
     for (const auto& comentario : lectura.leidos) {
       const auto anclas = lectura.recorrido.anclas.find(comentario.id);
-      if (anclas == lectura.recorrido.anclas.end() || !vistos.insert(comentario.id).second)
-        continue;
+      if (anclas == lectura.recorrido.anclas.end()) continue;
       if (const auto alcance = Alcance(anclas->second)) {
         anclados.push_back({&comentario, *alcance, anclas->second.orden});
       }

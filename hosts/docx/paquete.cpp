@@ -117,7 +117,15 @@ Paquete::Paquete(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
                       "» está comprimida más de " + std::to_string(kRazonMaxima) +
                       " a 1, como en una bomba ZIP");
     }
-    porNombre_.emplace(Minusculas(entrada.nombre), entradas_.size());
+    // Two entries of one name (part names compare without case) would leave which of them is
+    // the part to the reader.
+    const auto [igual, nueva] = porNombre_.emplace(Minusculas(entrada.nombre), entradas_.size());
+    if (!nueva) {
+      const std::string& primera = entradas_[igual->second].nombre;
+      throw ErrorDocx(
+          "El documento .docx no se abre: tiene dos partes con el nombre «" + primera + "»" +
+          (primera == entrada.nombre ? "" : " (o que solo se diferencian en mayúsculas)"));
+    }
     entradas_.push_back(std::move(entrada));
   }
 }

@@ -187,6 +187,24 @@ Partes LocalizarPartes(const Paquete& paquete) {
     partes.relacionesPrincipal = paquete.NombreEntrada(*entrada);
     const ParteXml rels(partes.relacionesPrincipal, paquete.Leer(*entrada));
     for (const auto& relacion : LeerRelaciones(rels, partes.principal)) {
+      // Comments written beside a part that is missing, or into a second one, would be lost to
+      // whoever reads the other.
+      if (EsTipo(relacion.tipo, "comments")) {
+        if (relacion.destino.empty() || !paquete.Existe(relacion.destino)) {
+          throw ErrorDocx(
+              "El documento .docx está dañado: su relación de comentarios apunta a la parte de "
+              "comentarios «" +
+              (relacion.destino.empty() ? std::string("(fuera del documento)") : relacion.destino) +
+              "», que no existe");
+        }
+        if (partes.comentarios &&
+            paquete.Buscar(*partes.comentarios) != paquete.Buscar(relacion.destino)) {
+          throw ErrorDocx(
+              "El documento .docx no se puede tratar sin riesgo: tiene dos partes de "
+              "comentarios, «" +
+              *partes.comentarios + "» y «" + relacion.destino + "»");
+        }
+      }
       if (relacion.destino.empty() || !paquete.Existe(relacion.destino)) continue;
       const std::string nombre = paquete.NombreEntrada(*paquete.Buscar(relacion.destino));
       auto asignar = [&](std::optional<std::string>& parte) {

@@ -1,6 +1,8 @@
 #include "xml.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 
@@ -99,6 +101,146 @@ std::size_t SaltarMarca(std::string_view xml, std::size_t pos) {
     }
   }
   throw ErrorDocx("XML incompleto");
+}
+
+// Reads the characters of a part's bytes in the encoding the parser found, without trusting
+// them: bytes that are not text in that encoding read as kMalCodificado.
+class Lector {
+ public:
+  static constexpr char32_t kMalCodificado = 0xFFFFFFFF;
+
+  Lector(std::string_view bytes, pugi::xml_encoding codificacion)
+      : b_(reinterpret_cast<const unsigned char*>(bytes.data())),
+        n_(bytes.size()),
+        codificacion_(codificacion) {}
+
+  bool Fin(std::size_t i) const { return i >= n_; }
+
+  // The character at byte `i` and the byte after it.
+  std::pair<char32_t, std::size_t> En(std::size_t i) const {
+    switch (codificacion_) {
+      case pugi::encoding_utf16_le:
+      case pugi::encoding_utf16_be: {
+        const auto unidad = [&](std::size_t j) -> char32_t {
+          return codificacion_ == pugi::encoding_utf16_le ? b_[j] | (b_[j + 1] << 8)
+                                                          : (b_[j] << 8) | b_[j + 1];
+        };
+        if (i + 2 > n_) return {kMalCodificado, n_};
+        const char32_t alta = unidad(i);
+        if (alta >= 0xD800 && alta <= 0xDBFF && i + 4 <= n_) {
+          const char32_t baja = unidad(i + 2);
+          if (baja >= 0xDC00 && baja <= 0xDFFF)
+            return {0x10000 + ((alta - 0xD800) << 10) + (baja - 0xDC00), i + 4};
+        }
+        return {alta, i + 2};  // a lone surrogate is a character XML forbids
+      }
+      case pugi::encoding_utf32_le:
+      case pugi::encoding_utf32_be:
+        if (i + 4 > n_) return {kMalCodificado, n_};
+        return {codificacion_ == pugi::encoding_utf32_le
+                    ? char32_t(b_[i]) | (char32_t(b_[i + 1]) << 8) | (char32_t(b_[i + 2]) << 16) |
+                          (char32_t(b_[i + 3]) << 24)
+                    : (char32_t(b_[i]) << 24) | (char32_t(b_[i + 1]) << 16) |
+                          (char32_t(b_[i + 2]) << 8) | char32_t(b_[i + 3]),
+                i + 4};
+      case pugi::encoding_latin1:
+        return {b_[i], i + 1};
+      default:
+        return Utf8(i);
+    }
+  }
+
+ private:
+  std::pair<char32_t, std::size_t> Utf8(std::size_t i) const {
+    const unsigned char c = b_[i];
+    if (c < 0x80) return {c, i + 1};
+    const std::size_t largo = c >= 0xC2 && c <= 0xDF   ? 2
+                              : c >= 0xE0 && c <= 0xEF ? 3
+                              : c >= 0xF0 && c <= 0xF4 ? 4
+                                                       : 0;
+    if (largo == 0 || i + largo > n_) return {kMalCodificado, i + 1};
+    char32_t punto = c & (0x7F >> largo);
+    for (std::size_t j = 1; j < largo; ++j) {
+      if ((b_[i + j] & 0xC0) != 0x80) return {kMalCodificado, i + 1};
+      punto = (punto << 6) | (b_[i + j] & 0x3F);
+    }
+    if ((largo == 3 && punto < 0x800) || (largo == 4 && (punto < 0x10000 || punto > 0x10FFFF)))
+      return {kMalCodificado, i + 1};
+    return {punto, i + largo};
+  }
+
+  const unsigned char* b_;
+  std::size_t n_;
+  pugi::xml_encoding codificacion_;
+};
+
+// The characters XML 1.0 allows.
+bool Permitido(char32_t c) {
+  return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+         (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// Refuses a part with a character XML forbids, written as it is or as a character reference: the
+// parser takes both, and a reference to U+0000 would even cut the text short where it stands.
+void ComprobarCaracteres(std::string_view bytes, pugi::xml_encoding codificacion,
+                         const std::string& parte) {
+  const Lector lector(bytes, codificacion);
+  auto prohibido = [&](char32_t c) {
+    char texto[16];
+    std::snprintf(texto, sizeof texto, "U+%04X", static_cast<unsigned>(c));
+    return ErrorDocx("El documento .docx está dañado: la parte «" + parte +
+                     "» tiene un carácter que XML no admite (" + texto + ")");
+  };
+  // Whether the characters from `i` are `texto` (ASCII).
+  auto sigue = [&](std::size_t i, std::string_view texto) {
+    for (const char esperado : texto) {
+      if (lector.Fin(i)) return false;
+      const auto [c, siguiente] = lector.En(i);
+      if (c != static_cast<unsigned char>(esperado)) return false;
+      i = siguiente;
+    }
+    return true;
+  };
+  // Comments, CDATA sections and processing instructions hold no references; they end at these.
+  std::string_view cierre;
+  for (std::size_t i = 0; !lector.Fin(i);) {
+    const auto [c, siguiente] = lector.En(i);
+    if (c == Lector::kMalCodificado) {
+      throw ErrorDocx("El documento .docx está dañado: la parte «" + parte +
+                      "» tiene texto mal codificado (no es UTF-8 válido)");
+    }
+    if (!Permitido(c)) throw prohibido(c);
+    if (!cierre.empty()) {
+      if (c == static_cast<unsigned char>(cierre[0]) && sigue(i, cierre)) cierre = {};
+    } else if (c == '<') {
+      if (sigue(siguiente, "!--")) {
+        cierre = "-->";
+      } else if (sigue(siguiente, "![CDATA[")) {
+        cierre = "]]>";
+      } else if (sigue(siguiente, "?")) {
+        cierre = "?>";
+      }
+    } else if (c == '&' && sigue(siguiente, "#")) {
+      std::size_t j = lector.En(siguiente).second;  // after the '#'
+      const bool hexadecimal = sigue(j, "x");
+      if (hexadecimal) j = lector.En(j).second;
+      std::uint64_t valor = 0;
+      int cifras = 0;
+      for (; !lector.Fin(j); ++cifras) {
+        const auto [d, despues] = lector.En(j);
+        const int cifra = d >= '0' && d <= '9'                  ? static_cast<int>(d - '0')
+                          : hexadecimal && d >= 'a' && d <= 'f' ? static_cast<int>(d - 'a' + 10)
+                          : hexadecimal && d >= 'A' && d <= 'F' ? static_cast<int>(d - 'A' + 10)
+                                                                : -1;
+        if (cifra < 0) break;
+        valor = std::min<std::uint64_t>(valor * (hexadecimal ? 16 : 10) + cifra, 0xFFFFFFFF);
+        j = despues;
+      }
+      if (cifras > 0 && !Permitido(static_cast<char32_t>(valor)))
+        throw prohibido(static_cast<char32_t>(valor));
+    }
+    i = siguiente;
+  }
 }
 
 }  // namespace
@@ -222,6 +364,7 @@ ParteXml::ParteXml(std::string nombre, std::string bytes)
                     "» no es XML bien formado (posición " + std::to_string(resultado.offset) + ")");
   }
   codificacion_ = resultado.encoding;
+  ComprobarCaracteres(bytes_, codificacion_, nombre_);
   for (const auto nodo : doc_.children()) {
     if (nodo.type() == pugi::node_doctype) {
       throw ErrorDocx("El documento .docx no se abre por seguridad: la parte «" + nombre_ +

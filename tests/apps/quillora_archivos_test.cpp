@@ -95,5 +95,29 @@ TEST_F(QuilloraTest, RefusesToReadWhatIsNotARegularFileWithoutWaitingOnIt) {
   }
 }
 
+TEST_F(QuilloraTest, RefusesADocumentItCannotChangeSafelyAndWritesNothing) {
+  // Two comments numbered alike: deleting the mark would take the other author's comment too.
+  docx::prueba::Docx docx;
+  docx.cuerpo =
+      "<w:p><w:commentRangeStart w:id=\"1\"/><w:r><w:t>Los alumnos</w:t></w:r>"
+      "<w:commentRangeEnd w:id=\"1\"/><w:r><w:commentReference w:id=\"1\"/></w:r></w:p>";
+  docx.comentarios =
+      "<w:comment w:id=\"1\" w:author=\"Quillora\" w:initials=\"QKV\"><w:p><w:r><w:t>alumnado"
+      "</w:t></w:r></w:p></w:comment>"
+      "<w:comment w:id=\"1\" w:author=\"Ana\" w:initials=\"A\"><w:p><w:r><w:t>¿seguro?</w:t>"
+      "</w:r></w:p></w:comment>";
+  const auto ruta = carpeta_ / "dos-iguales.docx";
+  docx.Escribir(ruta);
+  const auto antes = docx::prueba::LeerBytes(ruta);
+  for (const auto& orden : {"ocultar", "procesar"}) {
+    const auto r = Quillora({orden, ruta.string()});
+    EXPECT_EQ(r.estado, 1) << r.errores;
+    EXPECT_EQ(r.errores,
+              "quillora: El documento .docx no se puede tratar sin riesgo: tiene dos comentarios "
+              "con el número 1\n");
+    EXPECT_TRUE(docx::prueba::LeerBytes(ruta) == antes);
+  }
+}
+
 }  // namespace
 }  // namespace quillora

@@ -59,8 +59,42 @@ struct Caso {
   std::string mensaje;
 };
 
+// A package whose entry `otra` is renamed to `parte` in the archive's own bytes: libzip itself
+// never writes two entries of one name.
+std::string ConNombreRepetido(Entradas entradas, const std::string& parte,
+                              const std::string& otra) {
+  entradas.emplace_back(otra, "<?xml version=\"1.0\"?><x/>");
+  std::string bytes = Zip(entradas);
+  for (auto i = bytes.find(otra); i != std::string::npos; i = bytes.find(otra, i))
+    bytes.replace(i, otra.size(), parte);
+  return bytes;
+}
+
+// A package with comments by two authors on the paragraph "hola".
+Docx ConComentarios(const std::string& comentarios) {
+  Docx docx;
+  docx.cuerpo =
+      "<w:p><w:commentRangeStart w:id=\"1\"/><w:r><w:t>hola</w:t></w:r><w:commentRangeEnd "
+      "w:id=\"1\"/><w:r><w:commentReference w:id=\"1\"/></w:r></w:p>";
+  docx.comentarios = comentarios;
+  return docx;
+}
+
+std::string Comentario(const std::string& id, const std::string& autor) {
+  return "<w:comment w:id=\"" + id + "\" w:author=\"" + autor + "\" w:initials=\"" +
+         autor.substr(0, 1) + "\"><w:p><w:r><w:t>nota</w:t></w:r></w:p></w:comment>";
+}
+
 std::vector<Caso> Casos() {
   const Entradas docx = Paquete("<w:p><w:r><w:t>hola</w:t></w:r></w:p>");
+  const auto conTexto = [=](const std::string& texto) {
+    return [=] {
+      return Zip(Cambiar(docx, "word/document.xml", [&](std::string& xml) {
+        xml = Documento("<w:p><w:r><w:t>" + texto + "</w:t></w:r></w:p>");
+      }));
+    };
+  };
+  const std::string prohibido = "un carácter que XML no admite";
   return {
       {"Vacio", [] { return std::string(); }, "está vacío"},
       {"Texto", [] { return std::string("Esto no es un .docx\n"); }, "no es un archivo ZIP"},
@@ -117,6 +151,56 @@ std::vector<Caso> Casos() {
          }));
        },
        "anidados"},
+      {"NombreRepetido",
+       [=] { return ConNombreRepetido(docx, "word/document.xml", "word/documenX.xml"); },
+       "dos partes con el nombre «word/document.xml»"},
+      {"NombresQueSoloDifierenEnMayusculas",
+       [=] {
+         auto otras = docx;
+         otras.emplace_back("Word/Document.XML",
+                            Documento("<w:p><w:r><w:t>otro</w:t></w:r></w:p>"));
+         return Zip(otras);
+       },
+       "dos partes con el nombre «word/document.xml» (o que solo se diferencian en mayúsculas)"},
+      {"ComentariosConElMismoNumero",
+       [] {
+         return Zip(ConComentarios(Comentario("1", "Ana") + Comentario("1", "Quillora")).Paquete());
+       },
+       "dos comentarios con el número 1"},
+      {"ComentariosSinParte",
+       [] {
+         return Zip(Sin(ConComentarios(Comentario("1", "Ana")).Paquete(), "word/comments.xml"));
+       },
+       "la parte de comentarios «word/comments.xml», que no existe"},
+      {"DosPartesDeComentarios",
+       [] {
+         return Zip(Cambiar(ConComentarios(Comentario("1", "Ana")).Paquete(),
+                            "word/_rels/document.xml.rels", [](std::string& rels) {
+                              rels.insert(rels.find("</Relationships>"),
+                                          "<Relationship Id=\"rId99\" "
+                                          "Type=\"http://schemas.openxmlformats.org/"
+                                          "officeDocument/2006/relationships/comments\" "
+                                          "Target=\"footnotes.xml\"/>");
+                            }));
+       },
+       "dos partes de comentarios, «word/comments.xml» y «word/footnotes.xml»"},
+      {"ReferenciaACaracterNulo", conTexto("a&#0;b"), prohibido + " (U+0000)"},
+      {"ReferenciaHexadecimalAControl", conTexto("a&#x1F;b"), prohibido + " (U+001F)"},
+      {"ReferenciaANoCaracter", conTexto("a&#xFFFE;b"), prohibido + " (U+FFFE)"},
+      {"ReferenciaASustituto", conTexto("a&#xD800;b"), prohibido + " (U+D800)"},
+      {"ReferenciaFueraDeUnicode", conTexto("a&#x110000;b"), prohibido + " (U+110000)"},
+      {"CaracterDeControlEnUnAtributo",
+       [=] {
+         return Zip(Cambiar(docx, "word/document.xml", [](std::string& xml) {
+           xml = Documento("<w:p><w:pPr><w:pStyle w:val=\"a&#8;\"/></w:pPr></w:p>");
+         }));
+       },
+       prohibido + " (U+0008)"},
+      {"CaracterDeControlSinReferencia",
+       conTexto(std::string("a\x01"
+                            "b")),
+       prohibido + " (U+0001)"},
+      {"Utf8NoValido", conTexto("a\xC3(b"), "mal codificado (no es UTF-8 válido)"},
   };
 }
 
