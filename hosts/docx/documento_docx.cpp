@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdlib>
 #include <ctime>
 #include <deque>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <set>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -58,13 +61,26 @@ struct Conocido {
   std::string texto;
 };
 
-// The date new comments carry: SOURCE_DATE_EPOCH when set (reproducible output), else now.
+// The last second a four-digit year holds (9999-12-31T23:59:59Z), as a comment's date must.
+constexpr std::int64_t kUltimoSegundo = 253402300799;
+
+// The date new comments carry: SOURCE_DATE_EPOCH when set (reproducible output), else now. A
+// value that is not a count of seconds within four-digit years is ignored, with a warning once.
 std::string FechaComentarios() {
   std::time_t segundos = std::time(nullptr);
   if (const char* epoca = std::getenv("SOURCE_DATE_EPOCH"); epoca != nullptr && *epoca != '\0') {
-    char* fin = nullptr;
-    const long long valor = std::strtoll(epoca, &fin, 10);
-    if (*fin == '\0' && valor >= 0) segundos = static_cast<std::time_t>(valor);
+    const std::string_view texto(epoca);
+    std::int64_t valor = -1;
+    const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+    if (error == std::errc() && fin == texto.data() + texto.size() && valor >= 0 &&
+        valor <= kUltimoSegundo) {
+      segundos = static_cast<std::time_t>(valor);
+    } else if (static std::string avisado; avisado != texto) {
+      avisado = texto;
+      std::cerr << "Aviso: SOURCE_DATE_EPOCH=«" << texto
+                << "» no es un número de segundos entre 0 y " << kUltimoSegundo
+                << "; se usa la fecha actual\n";
+    }
   }
   std::tm utc{};
   gmtime_r(&segundos, &utc);
@@ -85,6 +101,30 @@ std::optional<std::pair<std::int32_t, std::int32_t>> Alcance(const Anclas& ancla
 }
 
 bool SegundaMitad(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// Word reads comment numbers as 32-bit signed integers.
+constexpr std::int64_t kMayorId = 2147483647;
+
+// Gathers the numbers the elements of a part use (any w:id: comments, bookmarks, revisions).
+void IdsEnUso(pugi::xml_node raiz, std::set<std::int64_t>& ids) {
+  struct Recogida : pugi::xml_tree_walker {
+    Recogida(pugi::xml_node raiz, std::set<std::int64_t>& ids) : nombres(raiz), ids(ids) {}
+    bool for_each(pugi::xml_node& nodo) override {
+      if (nodo.type() == pugi::node_element) Anotar(nodo);
+      return true;
+    }
+    void Anotar(pugi::xml_node elemento) {
+      const std::string_view valor = nombres.Atributo(elemento, "id").value();
+      std::int64_t id = 0;
+      const auto [fin, error] = std::from_chars(valor.data(), valor.data() + valor.size(), id);
+      if (error == std::errc() && fin == valor.data() + valor.size()) ids.insert(id);
+    }
+    Nombres nombres;
+    std::set<std::int64_t>& ids;
+  } recogida(raiz, ids);
+  recogida.Anotar(raiz);
+  raiz.traverse(recogida);
+}
 
 // The parts of a package the host reads, parsed.
 struct Lectura {
@@ -115,6 +155,30 @@ Lectura Leer(const Paquete& paquete, const Partes& partes) {
     }
   }
   return lectura;
+}
+
+// Numbers for new comments, in document order: above every number in use while they fit, else
+// the lowest ones no element uses.
+std::vector<std::int64_t> NumerosNuevos(const Lectura& lectura, std::size_t cuantos) {
+  std::int64_t mayor = MayorId(lectura.documento->Raiz());
+  if (lectura.comentarios) mayor = std::max(mayor, MayorId(lectura.comentarios->Raiz()));
+  std::vector<std::int64_t> numeros;
+  if (mayor <= kMayorId - static_cast<std::int64_t>(cuantos)) {
+    for (std::size_t n = 1; n <= cuantos; ++n)
+      numeros.push_back(mayor + static_cast<std::int64_t>(n));
+    return numeros;
+  }
+  std::set<std::int64_t> usados;
+  IdsEnUso(lectura.documento->Raiz(), usados);
+  if (lectura.comentarios) IdsEnUso(lectura.comentarios->Raiz(), usados);
+  for (std::int64_t n = 0; numeros.size() < cuantos; ++n) {
+    if (n > kMayorId) {
+      throw ErrorDocx(
+          "No se puede guardar el documento: no quedan números libres para sus comentarios");
+    }
+    if (!usados.contains(n)) numeros.push_back(n);
+  }
+  return numeros;
 }
 
 }  // namespace
@@ -327,16 +391,15 @@ class DocumentoDocx::Impl {
       conocidos.push_back(
           {conocido.datos, conocido.id, datos.author, datos.initials, datos.Text()});
     }
-    // New comments get ids above every id in use, in document order.
     std::vector<ComentarioNuevo> anadir;
     std::map<std::string, std::pair<std::int32_t, std::int32_t>> esperados;
     if (!comentarios.nuevos.empty()) {
-      std::int64_t id = MayorId(lectura.documento->Raiz());
-      if (lectura.comentarios) id = std::max(id, MayorId(lectura.comentarios->Raiz()));
+      const auto numeros = NumerosNuevos(lectura, comentarios.nuevos.size());
       const std::string fecha = FechaComentarios();
       const std::int32_t ultimo = plan.marcas.back();
-      for (const auto& comentario : comentarios.nuevos) {
-        const std::string nuevoId = std::to_string(++id);
+      for (std::size_t n = 0; n < comentarios.nuevos.size(); ++n) {
+        const auto& comentario = comentarios.nuevos[n];
+        const std::string nuevoId = std::to_string(numeros[n]);
         // A scope past the last paragraph's text ends before its mark; a position inside a
         // surrogate pair widens the scope to the whole character.
         std::int32_t inicio = std::min(comentario->Scope().start, ultimo);

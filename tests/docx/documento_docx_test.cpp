@@ -145,6 +145,41 @@ TEST_F(Guardado, ConSourceDateEpochLaSalidaEsReproducible) {
             std::string::npos);
 }
 
+// The date of a new comment, as saved, with what was said on the error stream meanwhile.
+std::pair<std::string, std::string> FechaGuardada(const fs::path& entrada, const char* epoca) {
+  FechaFija fecha(epoca);
+  ::testing::internal::CaptureStderr();
+  auto documento = DocumentoDocx::Abrir(entrada);
+  Marcar(*documento.Documento(), 4, 16, "a");
+  const auto bytes = documento.GuardarBytes();
+  const std::string avisos = ::testing::internal::GetCapturedStderr();
+  CarpetaTemporal carpeta;
+  prueba::EscribirBytes(carpeta / "s.docx", std::string(bytes.begin(), bytes.end()));
+  const auto comentarios = prueba::PartesDe(carpeta / "s.docx").at("word/comments.xml");
+  std::smatch encontrada;
+  std::regex_search(comentarios, encontrada, std::regex("w:date=\"([^\"]*)\""));
+  return {encontrada[1].str(), avisos};
+}
+
+TEST_F(Guardado, UnSourceDateEpochFueraDeRangoONoNumericoSeIgnoraConUnAviso) {
+  const auto entrada = Entrada(Frase());
+  EXPECT_EQ(FechaGuardada(entrada, "0"),
+            (std::pair<std::string, std::string>("1970-01-01T00:00:00Z", "")));
+  EXPECT_EQ(FechaGuardada(entrada, "253402300799"),
+            (std::pair<std::string, std::string>("9999-12-31T23:59:59Z", "")));
+  for (const char* epoca :
+       {"253402300800", "-1", "abc", "12abc", " 12", "1e9", "99999999999999999999"}) {
+    const auto [fecha, avisos] = FechaGuardada(entrada, epoca);
+    // Today's date instead, as without the variable.
+    EXPECT_TRUE(std::regex_match(fecha, std::regex(R"(20\d\d-\d\d-\d\dT\d\d:\d\d:\d\dZ)")))
+        << epoca << ": " << fecha;
+    EXPECT_EQ(avisos, "Aviso: SOURCE_DATE_EPOCH=«" + std::string(epoca) +
+                          "» no es un número de segundos entre 0 y 253402300799; se usa la fecha "
+                          "actual\n")
+        << epoca;
+  }
+}
+
 // The processing run's part: it deletes the old marks (initials QKV), wherever they are anchored,
 // and every trace of them goes from every comment part; the other comments keep their bytes.
 TEST_F(Guardado, BorrarComentarioQuitaTodoRastroYRespetaLosDemas) {
@@ -236,6 +271,36 @@ TEST_F(Guardado, IdsNuevosPorEncimaDeTodosLosUsados) {
   const auto comentarios = prueba::PartesDe(carpeta / "salida.docx").at("word/comments.xml");
   EXPECT_NE(comentarios.find("<w:comment w:id=\"41\""), std::string::npos);
   EXPECT_NE(comentarios.find("<w:comment w:id=\"42\""), std::string::npos);
+}
+
+// Word keeps numbers as 32-bit integers: when the numbers in use reach the top, new comments take
+// the lowest ones no element uses.
+TEST_F(Guardado, IdsNuevosNoPasanDeLosQueWordAdmite) {
+  Docx docx = Frase();  // a bookmark numbered 12 and an insertion numbered 2
+  docx.cuerpo +=
+      "<w:p><w:bookmarkStart w:id=\"2147483646\" w:name=\"z\"/><w:bookmarkStart w:id=\"0\" "
+      "w:name=\"y\"/><w:r><w:t>fin</w:t></w:r><w:bookmarkEnd w:id=\"0\"/><w:bookmarkEnd "
+      "w:id=\"2147483646\"/></w:p>";
+  docx.comentarios =
+      R"(<w:comment w:id="2147483647" w:author="X" w:initials="X"><w:p/></w:comment>)";
+  auto documento = DocumentoDocx::Abrir(Entrada(docx));
+  Marcar(*documento.Documento(), 0, 3, "a");
+  Marcar(*documento.Documento(), 4, 16, "b");
+  Marcar(*documento.Documento(), 26, 29, "c");
+  documento.Guardar(carpeta / "salida.docx");
+  const auto comentarios = prueba::PartesDe(carpeta / "salida.docx").at("word/comments.xml");
+  std::vector<std::string> nuevos;
+  const std::regex id("<w:comment w:id=\"(\\d+)\" w:author=\"Quillora\"");
+  for (auto i = std::sregex_iterator(comentarios.begin(), comentarios.end(), id);
+       i != std::sregex_iterator(); ++i) {
+    nuevos.push_back((*i)[1].str());
+  }
+  EXPECT_EQ(nuevos, (std::vector<std::string>{"1", "3", "4"}));
+  auto leido = DocumentoDocx::Abrir(carpeta / "salida.docx");
+  const auto& lista = leido.Documento()->CommentList();
+  ASSERT_EQ(lista.size(), 3u);
+  EXPECT_EQ(lista[2]->Scope().start, 26);
+  EXPECT_EQ(lista[2]->Text(), "c");
 }
 
 TEST_F(Guardado, MilesDeComentariosEnUnDocumento) {
