@@ -125,7 +125,7 @@ int main() {
   int indice = 0;
   for (const int entradas : {1'000, 100'000}) {
     auto gestion = Diccionario(entradas);
-    Documentos documentos;
+    Documentos documentos([gestion] { return gestion; });
     documentos.Add(documento);
     gestion->CargarDocumento(documentos.IdDocumentoStr(documento));
     Recorrer(documento, gestion, documentos);  // warm-up

@@ -69,7 +69,7 @@ int main() {
   for (const auto& [inicio, fin] : posiciones) {
     documento->GetComments()->Add(*documento->Range(inicio, fin), "la persona")->SetInitial("QKV");
   }
-  auto documentos = std::make_shared<Documentos>();
+  auto documentos = std::make_shared<Documentos>([gestion] { return gestion; });
   documentos->Add(documento);
   gestion->CargarDocumento(documentos->IdDocumentoStr(documento));
 

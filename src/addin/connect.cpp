@@ -96,7 +96,9 @@ void Connect::OnConnection(std::shared_ptr<word::Application> Application,
     Aplicacion = std::move(Application);
     InstanciaAddIn = std::move(AddInInst);
   });
-  IgnorarErrores([&] { DocumentosCargados = std::make_shared<Documentos>(); });
+  // The registry reaches the dictionary in use, also after a reload replaces it.
+  IgnorarErrores(
+      [&] { DocumentosCargados = std::make_shared<Documentos>([this] { return Gestion; }); });
   IgnorarErrores([&] { InicializarMenus(); });
   ScreenTipsGuardado = true;
   ScreenTipsCambiado = false;
@@ -109,8 +111,6 @@ void Connect::OnConnection(std::shared_ptr<word::Application> Application,
 void Connect::OnStartupComplete(const Custom& /*custom*/) {
   SetWrd(Aplicacion);
   Gestion = std::make_shared<GestionBD>();
-  // Closing a document then also drops its records from the dictionary.
-  if (DocumentosCargados) DocumentosCargados->SetGestion(Gestion);
   Word().GetSystem()->SetCursor(word::Cursor::Espera);
   carga_bd::CargarDiccionario(*Gestion, servicios_);
   Word().GetSystem()->SetCursor(word::Cursor::Normal);

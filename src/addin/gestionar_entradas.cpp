@@ -36,7 +36,6 @@ void Connect::GestionarEntradas() {
   IgnorarErrores([&] { Gestion.reset(); });
   try {
     Gestion = std::make_shared<GestionBD>();
-    if (DocumentosCargados) DocumentosCargados->SetGestion(Gestion);
     carga_bd::CargarDiccionario(*Gestion, servicios_);
   } catch (const std::exception& error) {
     Avisar(servicios_, std::string(" Error en : Carag info db ") + comun::MensajeEspanol(error));

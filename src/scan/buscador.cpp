@@ -1,5 +1,7 @@
 #include "scan/buscador.h"
 
+#include <stdexcept>
+
 #include "dictionary/entrada.h"
 #include "dictionary/entradas.h"
 #include "dictionary/entradas_documentos.h"
@@ -55,6 +57,7 @@ void Buscador::ProcesarPalabra(const std::shared_ptr<word::Range>& rango,
   const std::string palabra = PalabraDeRango(rango->GetText());
   if (palabra.empty()) return;
 
+  if (!gestion_) throw std::logic_error("El buscador no tiene ningún diccionario");
   std::string texto = textoAcumulado_.empty() ? palabra : textoAcumulado_ + ' ' + palabra;
   const auto& entradas = *gestion_->GetEntradas();
   if (entradas.ItemsByText(texto).Count() == 0) {

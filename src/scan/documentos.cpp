@@ -7,6 +7,17 @@
 
 namespace quillora {
 
+Documentos::Documentos(std::function<std::shared_ptr<GestionBD>()> gestion)
+    : gestion_(std::move(gestion)) {}
+
+std::shared_ptr<GestionBD> Documentos::GestionActual() const {
+  auto gestion = gestion_ ? gestion_() : nullptr;
+  if (!gestion) {
+    throw ErrorColeccion("No hay ningún diccionario del que quitar los registros del documento");
+  }
+  return gestion;
+}
+
 std::int32_t Documentos::Add(const std::shared_ptr<word::Document>& documento) {
   const auto clave = IdDocumentoStr(documento);
   if (!lista_.Add(clave, documento)) {
@@ -34,7 +45,9 @@ std::string Documentos::IdDocumentoStr(const std::shared_ptr<word::Document>& do
 }
 
 void Documentos::Remove(const std::shared_ptr<word::Document>& documento) {
-  lista_.RemoveByKey(IdDocumentoStr(documento), OlvidarRegistros{*this});
+  const auto gestion = GestionActual();
+  const auto clave = IdDocumentoStr(documento);
+  lista_.RemoveByKey(clave, [&](const auto&) { gestion->DescargarDocumento(clave); });
 }
 
 bool Documentos::Contains(const std::shared_ptr<word::Document>& documento) const {
@@ -45,17 +58,16 @@ bool Documentos::Contains(const std::shared_ptr<word::Document>& documento) cons
   }
 }
 
-void Documentos::Clear() { lista_.Clear(OlvidarRegistros{*this}); }
+void Documentos::Clear() {
+  if (Count() == 0) return;
+  const auto gestion = GestionActual();
+  lista_.Clear([&](const std::shared_ptr<word::Document>& documento) {
+    gestion->DescargarDocumento(IdDocumentoStr(documento));
+  });
+}
 
 std::vector<std::shared_ptr<word::Document>> Documentos::NewEnum() const {
   return lista_.NewEnum();
-}
-
-void Documentos::OlvidarRegistros::operator()(
-    const std::shared_ptr<word::Document>& documento) const {
-  if (auto gestion = documentos.gestion_.lock()) {
-    gestion->DescargarDocumento(documentos.IdDocumentoStr(documento));
-  }
 }
 
 }  // namespace quillora

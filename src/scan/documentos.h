@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ class GestionBD;
 // number). It refers to the documents without owning them in Word's sense: closing is Word's.
 class Documentos {
  public:
+  // `gestion` answers the dictionary in use whenever a document leaves, so that its records
+  // leave the dictionary loaded last.
+  explicit Documentos(std::function<std::shared_ptr<GestionBD>()> gestion);
+
   // Adds the document and answers its identity number; ErrorColeccion when it is already there.
   std::int32_t Add(const std::shared_ptr<word::Document>& documento);
   std::shared_ptr<word::Document> Item(std::int32_t indice) const;
@@ -27,23 +32,20 @@ class Documentos {
   // A number that stays with the document while it lives and is never given to another one.
   std::int32_t IdDocumento(const std::shared_ptr<word::Document>& documento) const;
   std::string IdDocumentoStr(const std::shared_ptr<word::Document>& documento) const;
-  // ErrorColeccion when the document is not there.
+  // Drops the document and its records from the dictionary in use. ErrorColeccion, with nothing
+  // removed, when the document is not there or no dictionary is in use.
   void Remove(const std::shared_ptr<word::Document>& documento);
   bool Contains(const std::shared_ptr<word::Document>& documento) const;
+  // Drops every document as Remove does.
   void Clear();
   std::vector<std::shared_ptr<word::Document>> NewEnum() const;
 
-  // The dictionary whose per-document records leave with a document that leaves the registry.
-  void SetGestion(std::weak_ptr<GestionBD> gestion) { gestion_ = std::move(gestion); }
-
  private:
-  struct OlvidarRegistros {
-    const Documentos& documentos;
-    void operator()(const std::shared_ptr<word::Document>& documento) const;
-  };
+  // The dictionary in use; ErrorColeccion when there is none.
+  std::shared_ptr<GestionBD> GestionActual() const;
 
   ListaClave<word::Document> lista_;
-  std::weak_ptr<GestionBD> gestion_;
+  std::function<std::shared_ptr<GestionBD>()> gestion_;
 };
 
 }  // namespace quillora

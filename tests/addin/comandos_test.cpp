@@ -162,6 +162,15 @@ TEST_F(ComandosTest, ManagingTheDictionaryReloadsItAndForgetsTheSkips) {
   Pulsar(1);
   EXPECT_EQ(Marcas(*primero), S{"Los niños"});
   EXPECT_TRUE(servicios_.mensajes.empty());
+  // Closing a document takes its records from the dictionary loaded last.
+  const auto idPrimero = connect_.GetDocumentosCargados()->IdDocumentoStr(primero);
+  ASSERT_TRUE(word_->CloseDocument(primero));
+  EXPECT_EQ(connect_.GetGestion()
+                ->GetEntradas()
+                ->ItemByText("los niños")
+                ->GetDocumentos()
+                ->ItemByText(idPrimero),
+            nullptr);
   // The browser stayed out of the top-most band of windows.
   EXPECT_TRUE(std::ranges::any_of(servicios_.ventanas.LlamadasPosicion(), [&](const auto& llamada) {
     return llamada.hwnd != 0 && llamada.insertarDespues == ui::kHwndNoTopMost && llamada.flags == 3;

@@ -95,7 +95,8 @@ class FrmQuilloraTest : public ::testing::Test {
   }
 
   std::shared_ptr<GestionBD> gestion_ = std::make_shared<GestionBD>();
-  std::shared_ptr<Documentos> documentos_ = std::make_shared<Documentos>();
+  std::shared_ptr<Documentos> documentos_ =
+      std::make_shared<Documentos>([this] { return gestion_; });
   prueba::ServiciosGuionizados servicios_;
   frmQuillora dialogo_{servicios_};
 };

@@ -70,7 +70,7 @@ class BuscadorTest : public ::testing::Test {
   }
 
   std::shared_ptr<GestionBD> gestion = std::make_shared<GestionBD>();
-  Documentos documentos;
+  Documentos documentos{[this] { return gestion; }};
   Buscador buscador;
 };
 
@@ -115,6 +115,13 @@ TEST_F(BuscadorTest, FollowsAnAttemptWordByWord) {
   EXPECT_EQ(buscador.GetEstado(), Buscador::kInactivo);
   EXPECT_EQ(buscador.GetRangoInicial(), nullptr);
   EXPECT_EQ(buscador.GetGestion(), gestion);
+}
+
+TEST_F(BuscadorTest, WithoutADictionaryItIsAnError) {
+  const auto documento = Documento("hombre");
+  Buscador sinDiccionario;
+  EXPECT_THROW(sinDiccionario.ProcesarPalabra(Palabra(*documento, 1), documentos),
+               std::logic_error);
 }
 
 TEST_F(BuscadorTest, ASkippedEntryNeverReplacesAShorterValidOne) {

@@ -16,8 +16,13 @@ namespace {
 
 using memory::MemoryDocument;
 
+// A registry over a dictionary that is never reloaded.
+Documentos Registro(std::shared_ptr<GestionBD> gestion = std::make_shared<GestionBD>()) {
+  return Documentos([gestion] { return gestion; });
+}
+
 TEST(Documentos, RegistersEachDocumentOnceUnderItsKey) {
-  Documentos documentos;
+  auto documentos = Registro();
   auto a = MemoryDocument::Create({"a"});
   auto b = MemoryDocument::Create({"b"});
   const auto numeroA = documentos.Add(a);
@@ -44,7 +49,7 @@ TEST(Documentos, RegistersEachDocumentOnceUnderItsKey) {
 }
 
 TEST(Documentos, AClosedDocumentsKeyIsNeverHandedOn) {
-  Documentos documentos;
+  auto documentos = Registro();
   std::set<std::string> claves;
   for (int i = 0; i < 50; ++i) {
     auto documento = MemoryDocument::Create({"texto"});
@@ -52,23 +57,33 @@ TEST(Documentos, AClosedDocumentsKeyIsNeverHandedOn) {
   }
 }
 
-TEST(Documentos, RecordsLeaveWithTheDocument) {
+TEST(Documentos, RecordsLeaveWithTheDocumentFromTheDictionaryInUse) {
+  // The dictionary is replaced by a reload while the documents stay registered.
   auto gestion = std::make_shared<GestionBD>();
-  auto entrada = gestion->GetEntradas()->Add("hombre");
-  Documentos documentos;
-  documentos.SetGestion(gestion);
+  Documentos documentos([&gestion] { return gestion; });
   auto a = MemoryDocument::Create({"a"});
   auto b = MemoryDocument::Create({"b"});
+  for (const auto& documento : {a, b}) documentos.Add(documento);
+  const auto anterior = gestion;
+  gestion = std::make_shared<GestionBD>();
+  auto entrada = gestion->GetEntradas()->Add("hombre");
   for (const auto& documento : {a, b}) {
-    documentos.Add(documento);
     gestion->CargarDocumento(documentos.IdDocumentoStr(documento));
   }
   ASSERT_EQ(entrada->GetDocumentos()->Count(), 2);
   documentos.Remove(a);
   EXPECT_EQ(entrada->GetDocumentos()->ItemByText(documentos.IdDocumentoStr(a)), nullptr);
   EXPECT_NE(entrada->GetDocumentos()->ItemByText(documentos.IdDocumentoStr(b)), nullptr);
+
+  // Without a dictionary the records cannot go: an error, and the document stays registered.
+  gestion.reset();
+  EXPECT_THROW(documentos.Remove(b), ErrorColeccion);
+  EXPECT_TRUE(documentos.Contains(b));
+  EXPECT_THROW(documentos.Clear(), ErrorColeccion);
+  gestion = anterior;
   documentos.Clear();
-  EXPECT_EQ(entrada->GetDocumentos()->Count(), 0);
+  EXPECT_EQ(documentos.Count(), 0);
+  Registro(nullptr).Clear();  // nothing registered: nothing to forget
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ class FrmProcesarTest : public ::testing::Test {
 
   std::shared_ptr<memory::MemoryApplication> word = std::make_shared<memory::MemoryApplication>();
   std::shared_ptr<GestionBD> gestion = std::make_shared<GestionBD>();
-  std::shared_ptr<Documentos> documentos = std::make_shared<Documentos>();
+  std::shared_ptr<Documentos> documentos = std::make_shared<Documentos>([this] { return gestion; });
   prueba::ServiciosGuionizados servicios;
   std::int32_t ultimoMaximo = 0;
   std::int32_t ultimoValor = 0;
