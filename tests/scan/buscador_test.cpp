@@ -115,6 +115,16 @@ TEST_F(BuscadorTest, FollowsAnAttemptWordByWord) {
   EXPECT_EQ(buscador.GetEstado(), Buscador::kInactivo);
   EXPECT_EQ(buscador.GetRangoInicial(), nullptr);
   EXPECT_EQ(buscador.GetGestion(), gestion);
+
+  // A match of several words runs from its first word to its last.
+  auto frase = Documento("un hombre de negocios llega");
+  for (int palabra = 2; palabra <= 5; ++palabra) {
+    buscador.ProcesarPalabra(Palabra(*frase, palabra), documentos);
+  }
+  EXPECT_EQ(buscador.GetEstado(), Buscador::kTerminado);
+  EXPECT_EQ(buscador.GetUltimaEntradaValida()->GetEntrada(), "hombre de negocios");
+  EXPECT_EQ(buscador.GetRangoInicial()->GetText(), "hombre ");
+  EXPECT_EQ(buscador.GetRangoFinal()->GetText(), "negocios ");
 }
 
 TEST_F(BuscadorTest, WithoutADictionaryItIsAnError) {

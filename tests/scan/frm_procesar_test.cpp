@@ -95,12 +95,15 @@ TEST_F(FrmProcesarTest, MarksEveryMatchAndReplacesOldMarks) {
 TEST_F(FrmProcesarTest, JoinsWrittenPairsIntoOneWord) {
   Entrada("niños");
   Entrada("alumnos/as", {"alumnado"});
-  auto documento =
-      Abrir({"Los niños/as y los niños / as, los ALUMNOS/AS y los niños-os.", "niños"});
+  Entrada("profesor");
+  auto documento = Abrir(
+      {"Los niños/as y los niños / as, los ALUMNOS/AS y los niños-os.", "niños profesor/es"});
   EXPECT_EQ(documento->Range()->GetWords()->Item(2)->GetText(), "niños");
   Procesar();
-  EXPECT_EQ(Comentarios(*documento), (V{"niños|Quillora|QKV|x", "ALUMNOS/AS|Quillora|QKV|alumnado",
-                                        "niños|Quillora|QKV|x"}));
+  // Only a, o, as and os end a written pair: "profesor/es" is the word and two more.
+  EXPECT_EQ(Comentarios(*documento),
+            (V{"niños|Quillora|QKV|x", "ALUMNOS/AS|Quillora|QKV|alumnado", "niños|Quillora|QKV|x",
+               "profesor|Quillora|QKV|x"}));
   EXPECT_EQ(documento->CommentList()[0]->Scope().start, 19);  // the second *niños*
 }
 
@@ -120,6 +123,34 @@ TEST_F(FrmProcesarTest, HonoursSkipsAndBacktracks) {
       ->SetOmitir(true);
   Procesar();
   EXPECT_EQ(Comentarios(*documento), (V{"de la casa|Quillora|QKV|x"}));
+}
+
+TEST_F(FrmProcesarTest, ProgressStopsAtItsMaximumAndMessagesWaitEveryTenthWord) {
+  // Every attempt fails on its third word and starts again from its second: words are walked
+  // more than once, more often than the text has words.
+  Entrada("a b c");
+  auto documento = Abrir({"a b a b a b a b a b a b a b a b a b a b a b a b a b a b"});
+  std::int32_t mayor = 0;
+  frmProcesar ventana(servicios);
+  servicios.alProcesarMensajes = [&](int) { mayor = std::max(mayor, ventana.pbQuillora.GetValue()); };
+  ventana.SetWrd(word);
+  ventana.SetGestion(gestion);
+  ventana.SetDocumentos(documentos);
+  servicios.MostrarModal(ventana);
+  const auto palabras = documento->Range()->GetWords()->Count();
+  EXPECT_EQ(ventana.pbQuillora.GetMax(), palabras);
+  EXPECT_EQ(ventana.pbQuillora.GetValue(), palabras);
+  EXPECT_LE(mayor, palabras);
+  // Messages run after each word walked except every tenth; more words than the text's are
+  // walked here, each failed attempt's second word twice.
+  EXPECT_GT(servicios.vecesProcesados, palabras);
+  servicios.vecesProcesados = 0;
+  servicios.alProcesarMensajes = nullptr;
+  auto sencillo = Abrir({"uno dos tres cuatro cinco seis siete ocho nueve diez once doce"});
+  word->Activate(sencillo);
+  Procesar();
+  const auto unidades = sencillo->Range()->GetWords()->Count();
+  EXPECT_EQ(servicios.vecesProcesados, unidades - unidades / 10);
 }
 
 TEST_F(FrmProcesarTest, StopsWhenCancelledKeepingTheMarksWritten) {
