@@ -216,6 +216,12 @@ TEST_P(RecordsetTest, UpdateEscribeSoloLasColumnasCambiadas) {
   registro->Fields("IdEntrada").SetValue(std::int64_t{99});
   EXPECT_THROW(registro->Update(), ErrorBD);
   EXPECT_EQ(Leer(id, "Entrada"), Valor("después"));
+
+  // A row deleted meanwhile is not updated in silence.
+  auto desaparecida = Abrir("Select * from Entrada Where IdEntrada = " + std::to_string(otra));
+  Bd().GetConexion()->Execute("Delete * from Entrada Where IdEntrada = " + std::to_string(otra));
+  desaparecida->Fields("Entrada").SetValue("otra vez");
+  EXPECT_THROW(desaparecida->Update(), ErrorBD);
 }
 
 TEST_P(RecordsetTest, CamposPorNombreYRecorrido) {

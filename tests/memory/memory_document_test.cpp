@@ -119,6 +119,12 @@ TEST(MemoryDocument, KeepsCommentsInDocumentOrder) {
   EXPECT_EQ(dos->GetScope()->GetText(), "dos ");
   EXPECT_EQ(tres->GetScope()->GetStart(), 13);
 
+  // Comments starting at the same place keep the order they were added in.
+  comentarios->Add(*palabras->Item(2), "c2 después");
+  ASSERT_EQ(comentarios->Count(), 3);
+  EXPECT_EQ(comentarios->Item(1)->GetRange()->GetText(), "c2");
+  EXPECT_EQ(comentarios->Item(2)->GetRange()->GetText(), "c2 después");
+
   auto otro = MemoryDocument::Create({"otro"});
   EXPECT_THROW(comentarios->Add(*otro->Range(), "x"), word::HostError);
   EXPECT_THROW(comentarios->Add(*dos->GetRange(), "x"), word::HostError);
