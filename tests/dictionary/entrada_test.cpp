@@ -38,19 +38,6 @@ TEST_F(EntradaTest, CambiarDeClaseMueveLaEntradaEntreLasListas) {
   EXPECT_EQ(adjetivo->GetEntradas()->Count(), 0);
 }
 
-TEST_F(EntradaTest, UnaClaseSoloConocidaPorLaEntradaSeLiberaAlCambiarla) {
-  std::weak_ptr<Morfologia> efimera;
-  {
-    // A collection that goes without clearing leaves the class to its entry alone.
-    Morfologias otras;
-    efimera = otras.Add("Efímera");
-    hombre->SetMorfologia(efimera.lock());
-  }
-  ASSERT_FALSE(efimera.expired());
-  hombre->SetMorfologia(nombre);
-  EXPECT_TRUE(efimera.expired());
-}
-
 // Entries of two dictionaries may share a key; a class lists only the first of them.
 TEST_F(EntradaTest, LaClaseNoPierdeOtraEntradaConLaMismaClave) {
   Entradas otras;
@@ -62,17 +49,6 @@ TEST_F(EntradaTest, LaClaseNoPierdeOtraEntradaConLaMismaClave) {
   EXPECT_EQ(hombre->GetMorfologia(), nombre);
   EXPECT_EQ(adjetivo->GetEntradas()->Item(1), otroHombre);
   otras.Clear();
-}
-
-TEST_F(EntradaTest, AlDestruirseVaciaSusSustitutosYRegistros) {
-  const auto sustitutos = hombre->GetSustitutos();
-  const auto documentos = hombre->GetDocumentos();
-  sustitutos->Add("persona");
-  documentos->Add("D1");
-  entradas.Clear();
-  hombre.reset();
-  EXPECT_EQ(sustitutos->Count(), 0);
-  EXPECT_EQ(documentos->Count(), 0);
 }
 
 }  // namespace

@@ -43,32 +43,5 @@ TEST(GestionBD, DescargarDocumentoQuitaSoloLosRegistrosDeEseDocumento) {
   EXPECT_FALSE(hombre->GetDocumentos()->ItemByText("D2")->GetOmitir());
 }
 
-// Entries and classes hold each other; the teardown must free them all.
-TEST(GestionBD, AlDestruirseNoDejaNadaVivo) {
-  std::vector<std::weak_ptr<void>> vivos;
-  std::weak_ptr<Entradas> coleccion;
-  {
-    GestionBD gestion;
-    coleccion = gestion.GetEntradas();
-    const auto& morfologias = gestion.GetMorfologias();
-    const auto& sexismos = gestion.GetSexismos();
-    for (int i = 0; i < 3; ++i) {
-      vivos.push_back(morfologias->Add("morfología " + std::to_string(i)));
-      vivos.push_back(sexismos->Add("sexismo " + std::to_string(i)));
-    }
-    vivos.push_back(gestion.GetDeterminantes()->Add("el"));
-    for (int i = 0; i < 300; ++i) {
-      const auto entrada = gestion.GetEntradas()->Add("entrada " + std::to_string(i));
-      entrada->SetMorfologia(morfologias->Item(i % 3 + 1));
-      if (i % 2 == 0) entrada->SetSexismo(sexismos->Item(i % 3 + 1));
-      entrada->GetSustitutos()->Add("sustituto");
-      vivos.push_back(entrada);
-    }
-    gestion.CargarDocumento("D1");
-  }
-  EXPECT_TRUE(coleccion.expired());
-  for (const auto& vivo : vivos) EXPECT_TRUE(vivo.expired());
-}
-
 }  // namespace
 }  // namespace quillora

@@ -74,32 +74,6 @@ TEST(MemoryCommandBarsTest, DeletedBarFailsInEveryMember) {
   EXPECT_NE(barras.Add("Quillora", 1, false, true), barra);
 }
 
-TEST(MemoryCommandBarsTest, BarPositionAndWidth) {
-  MemoryCommandBars barras({}, true);
-  const auto barra = barras.Add("Quillora", 4, false, false);
-  barra->SetPosition(0);
-  EXPECT_EQ(barra->GetPosition(), 0);
-  EXPECT_THROW(barra->SetPosition(5), HostError);
-  EXPECT_THROW(barra->SetPosition(-1), HostError);
-  EXPECT_EQ(barra->GetPosition(), 0);
-
-  const auto vacia = barra->GetWidth();
-  barra->SetWidth(vacia + 5);
-  EXPECT_EQ(barra->GetWidth(), vacia + 5);
-  Boton(barra);
-  const auto oculto = Boton(barra);
-  const auto conDos = barra->GetWidth();
-  EXPECT_GT(conDos, vacia + 5);  // the buttons need more than the width set before them
-  oculto->SetVisible(false);
-  const auto conUno = barra->GetWidth();
-  EXPECT_EQ(conDos - conUno, conUno - vacia);
-  barra->SetWidth(conUno + 20);
-  EXPECT_EQ(barra->GetWidth(), conUno + 20);
-  barra->SetWidth(1);
-  EXPECT_EQ(barra->GetWidth(), conUno);
-  EXPECT_THROW(barra->SetWidth(-1), HostError);
-}
-
 TEST(MemoryCommandBarsTest, ControlsKeepTheirPositions) {
   MemoryCommandBars barras({"Text"}, true);
   const auto barra = barras.Item("Text");
@@ -285,19 +259,6 @@ TEST(MemoryCommandBarsTest, RestartDropsTemporaryItemsAndConnections) {
   EXPECT_EQ(permanente->GetControls()->Item(1), propio);
   barras.Pulsar(fijo);
   EXPECT_EQ(llamadas, 0);
-}
-
-TEST(MemoryCommandBarsTest, EverythingDiesWithWord) {
-  std::shared_ptr<CommandBar> barra;
-  std::shared_ptr<CommandBarControl> boton;
-  {
-    MemoryCommandBars barras({"Text"}, true);
-    barra = barras.Item("Text");
-    boton = Boton(barra);
-    boton->AddClickHandler([boton](const auto&, bool&) {});
-  }
-  EXPECT_THROW(barra->GetName(), HostError);
-  EXPECT_THROW(boton->GetTag(), HostError);
 }
 
 }  // namespace
