@@ -26,6 +26,9 @@ struct DocumentoEnWord {
                            const std::optional<std::filesystem::path>& salida = std::nullopt);
 
   const std::shared_ptr<memory::MemoryDocument>& Documento() const { return docx.Documento(); }
+  // Saves the document, saying so on a terminal while it lasts; a program ended meanwhile by
+  // Ctrl+C or a signal leaves no temporary file behind.
+  void Guardar(const std::filesystem::path& salida);
   // Whether the add-in has shown a message since it started, or since `desde` messages.
   bool HuboMensajes(int desde = 0) const {
     return escritorio.servicios.GetMensajesMostrados() > desde;

@@ -45,7 +45,7 @@ int Revisar(const std::filesystem::path& entrada, const std::filesystem::path& s
     ++revisadas;
     if (!marca->Deleted()) dejadas.insert(marca);
   }
-  word.docx.Guardar(salida);
+  word.Guardar(salida);
   std::cerr << "Quillora: " << revisadas
             << (revisadas == 1 ? " marca revisada" : " marcas revisadas") << ", quedan "
             << MarcasDe(*documento).size() << "; guardado en " << salida.string() << '\n';

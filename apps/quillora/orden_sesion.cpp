@@ -88,7 +88,7 @@ class SesionGuiada {
     } else if (orden == "marcas" && argumentos == 0) {
       std::cout << Escribir(MarcasJson(*word_.Documento()), 2) << std::endl;
     } else if (orden == "guardar" && argumentos <= 1) {
-      word_.docx.Guardar(argumentos == 1 ? std::filesystem::path(palabras[1]) : salida_);
+      word_.Guardar(argumentos == 1 ? std::filesystem::path(palabras[1]) : salida_);
     } else if (orden == "revisar" && argumentos >= 1) {
       Revisar(palabras);
     } else {
@@ -98,7 +98,7 @@ class SesionGuiada {
 
   // Saves where the session was told; whether the add-in said something along the way.
   bool Terminar() {
-    word_.docx.Guardar(salida_);
+    word_.Guardar(salida_);
     word_.sesion.Cerrar(word_.Documento());
     return word_.HuboMensajes();
   }

@@ -42,7 +42,7 @@ int Procesar(const fs::path& entrada, const fs::path& salida) {
               << " no ha cambiado\n";
     return kFallo;
   }
-  word.docx.Guardar(salida);
+  word.Guardar(salida);
   std::cerr << "Quillora: " << TextoMarcas(MarcasDe(*documento).size()) << "; guardado en "
             << salida.string()
             << (word.escritorio.servicios.GetInterrumpido() ? " (proceso cancelado)" : "") << '\n';
@@ -58,7 +58,7 @@ int Ocultar(const fs::path& entrada, const fs::path& salida) {
   const auto antes = MarcasDe(*documento).size();
   word.sesion.Pulsar(BotonQuillora::Ocultar);
   if (word.HuboMensajes(mensajes)) return kFallo;
-  word.docx.Guardar(salida);
+  word.Guardar(salida);
   std::cerr << "Quillora: se han eliminado " << TextoMarcas(antes - MarcasDe(*documento).size())
             << "; guardado en " << salida.string() << '\n';
   word.sesion.Cerrar(documento);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <optional>
 #include <random>
@@ -55,6 +56,24 @@ class Descriptor {
 
  private:
   int fd_;
+};
+
+// The signals that end a program from outside are held back while it lives: between creating a
+// temporary file and telling of it, and between renaming it and telling so.
+class SenalesBloqueadas {
+ public:
+  SenalesBloqueadas() {
+    sigset_t senales;
+    sigemptyset(&senales);
+    for (const int senal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&senales, senal);
+    pthread_sigmask(SIG_BLOCK, &senales, &anteriores_);
+  }
+  SenalesBloqueadas(const SenalesBloqueadas&) = delete;
+  SenalesBloqueadas& operator=(const SenalesBloqueadas&) = delete;
+  ~SenalesBloqueadas() { pthread_sigmask(SIG_SETMASK, &anteriores_, nullptr); }
+
+ private:
+  sigset_t anteriores_;
 };
 
 // What a path names when it is not a regular file.
@@ -143,7 +162,8 @@ std::vector<std::uint8_t> LeerArchivo(const std::filesystem::path& ruta) {
 
 void ComprobarDestino(const std::filesystem::path& ruta) { Resolver(ruta); }
 
-void EscribirAtomicamente(const std::filesystem::path& ruta, std::span<const std::uint8_t> bytes) {
+void EscribirAtomicamente(const std::filesystem::path& ruta, std::span<const std::uint8_t> bytes,
+                          AvisoTemporal aviso) {
   const Destino destino = Resolver(ruta);
   auto error = [&](const std::string& detalle) {
     return ErrorDocx("No se puede guardar el documento en «" + ruta.string() + "»: " + detalle);
@@ -158,7 +178,9 @@ void EscribirAtomicamente(const std::filesystem::path& ruta, std::span<const std
   int fd = -1;
   for (int intento = 0; fd < 0; ++intento) {
     temporal = carpeta / ("." + destino.ruta.filename().string() + ".tmp" + std::to_string(azar()));
+    const SenalesBloqueadas bloqueo;
     fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modoInicial);
+    if (fd >= 0 && aviso != nullptr) aviso(temporal.c_str());
     if (fd < 0 && (errno != EEXIST || intento > 100)) throw error(Sistema(errno));
   }
   Descriptor descriptor(fd);
@@ -174,9 +196,13 @@ void EscribirAtomicamente(const std::filesystem::path& ruta, std::span<const std
       throw error(Sistema(errno));
     }
     if (::fsync(fd) != 0 || descriptor.Cerrar() != 0) throw error(Sistema(errno));
+    const SenalesBloqueadas bloqueo;
     if (::rename(temporal.c_str(), destino.ruta.c_str()) != 0) throw error(Sistema(errno));
+    if (aviso != nullptr) aviso(nullptr);
   } catch (...) {
+    const SenalesBloqueadas bloqueo;
     ::unlink(temporal.c_str());
+    if (aviso != nullptr) aviso(nullptr);
     throw;
   }
   // The rename itself reaches the disk with the folder.

@@ -230,9 +230,9 @@ class DocumentoDocx::Impl {
 
   const std::shared_ptr<memory::MemoryDocument>& Documento() const { return documento_; }
 
-  std::vector<std::uint8_t> Guardar(const std::filesystem::path* ruta) {
+  std::vector<std::uint8_t> Guardar(const std::filesystem::path* ruta, AvisoTemporal aviso) {
     Guardado guardado = Preparar();
-    if (ruta != nullptr) EscribirAtomicamente(*ruta, guardado.bytes);
+    if (ruta != nullptr) EscribirAtomicamente(*ruta, guardado.bytes, aviso);
     if (guardado.paquete) {
       paquete_ = std::move(*guardado.paquete);
       partes_ = std::move(guardado.partes);
@@ -605,8 +605,10 @@ const std::shared_ptr<memory::MemoryDocument>& DocumentoDocx::Documento() const 
   return impl_->Documento();
 }
 
-void DocumentoDocx::Guardar(const std::filesystem::path& ruta) { impl_->Guardar(&ruta); }
+void DocumentoDocx::Guardar(const std::filesystem::path& ruta, AvisoTemporal aviso) {
+  impl_->Guardar(&ruta, aviso);
+}
 
-std::vector<std::uint8_t> DocumentoDocx::GuardarBytes() { return impl_->Guardar(nullptr); }
+std::vector<std::uint8_t> DocumentoDocx::GuardarBytes() { return impl_->Guardar(nullptr, nullptr); }
 
 }  // namespace quillora::docx

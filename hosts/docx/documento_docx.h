@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "archivo.h"
+
 namespace quillora::memory {
 class MemoryDocument;
 }
@@ -37,8 +39,9 @@ class DocumentoDocx {
   const std::shared_ptr<memory::MemoryDocument>& Documento() const;
 
   // Writes the document atomically (the input's path is allowed); on error nothing is written.
-  // After a save, later saves start from what was saved.
-  void Guardar(const std::filesystem::path& ruta);
+  // `aviso` is told of the temporary file meanwhile (see archivo.h). After a save, later saves
+  // start from what was saved.
+  void Guardar(const std::filesystem::path& ruta, AvisoTemporal aviso = nullptr);
   std::vector<std::uint8_t> GuardarBytes();
 
  private:

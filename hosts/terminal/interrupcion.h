@@ -9,6 +9,10 @@ class Interrupcion {
   static void Instalar();
   // Whether Ctrl+C was pressed since the last call.
   static bool Pendiente();
+  // The temporary file a save is writing, or nullptr once it is gone: a program ended meanwhile
+  // by Ctrl+C (pressed twice when Instalar was called), SIGTERM or SIGHUP removes it first. The
+  // text must stay valid until the next call.
+  static void Temporal(const char* ruta);
 };
 
 }  // namespace quillora::terminal

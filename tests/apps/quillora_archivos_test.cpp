@@ -95,6 +95,19 @@ TEST_F(QuilloraTest, RefusesToReadWhatIsNotARegularFileWithoutWaitingOnIt) {
   }
 }
 
+TEST_F(QuilloraTest, SayingItSavesOnATerminalOnly) {
+  const auto salida = carpeta_ / "marcada.docx";
+  auto r = EnTerminal("procesar " + ejemplo_.string() + " -o " + salida.string(), {}, "");
+  EXPECT_EQ(r.estado, 0) << r.salida;
+  // Shown while the save lasts, then cleared for the summary.
+  EXPECT_NE(r.salida.find("Guardando…\r          \rQuillora: 13 marcas; guardado en"),
+            std::string::npos)
+      << r.salida;
+  r = Quillora({"ocultar", salida.string()});
+  EXPECT_EQ(r.estado, 0) << r.errores;
+  EXPECT_EQ(r.errores.find("Guardando"), std::string::npos) << r.errores;
+}
+
 TEST_F(QuilloraTest, RefusesADocumentItCannotChangeSafelyAndWritesNothing) {
   // Two comments numbered alike: deleting the mark would take the other author's comment too.
   docx::prueba::Docx docx;
