@@ -28,8 +28,9 @@ std::string Sqlite(const fs::path& carpeta) {
   const auto controlador = db::ControladorSqlite();
   if (!controlador) throw std::runtime_error("no está instalado el controlador ODBC de SQLite");
   const auto archivo = carpeta / "bench.db";
-  ApuntarOrigen(carpeta, "Driver=" + *controlador + "\nDatabase=" + archivo.string() + "\n");
-  return "Driver=" + *controlador + ";Database=" + archivo.string();
+  const auto base = db::BaseSqlite(archivo);
+  ApuntarOrigen(carpeta, "Driver=" + *controlador + "\nDatabase=" + base + "\nStepAPI=1\n");
+  return "Driver=" + *controlador + ";Database=" + base + ";StepAPI=1";
 }
 
 std::string Postgresql(const fs::path& carpeta) {

@@ -50,7 +50,8 @@ void OrigenConMuestra(const fs::path& carpeta) {
   const auto base = carpeta / "muestra.db";
   DiccionarioMuestra::Incorporado().CrearBaseSqlite(base, *controlador);
   std::ofstream(carpeta / "odbc.ini")
-      << "[Quillora]\nDriver=" << *controlador << "\nDatabase=" << base.string() << "\n";
+      << "[Quillora]\nDriver=" << *controlador << "\nDatabase=" << db::BaseSqlite(base)
+      << "\nStepAPI=1\n";
   setenv("ODBCINI", (carpeta / "odbc.ini").c_str(), 1);
 }
 
