@@ -46,6 +46,11 @@ int Procesar(const fs::path& entrada, const fs::path& salida) {
   std::cerr << "Quillora: " << TextoMarcas(MarcasDe(*documento).size()) << "; guardado en "
             << salida.string()
             << (word.escritorio.servicios.GetInterrumpido() ? " (proceso cancelado)" : "") << '\n';
+  if (const auto sinMarcar = word.docx.NoAnclados(); sinMarcar > 0) {
+    std::cerr << "Quillora: " << sinMarcar
+              << (sinMarcar == 1 ? " término sin marcar" : " términos sin marcar")
+              << " dentro de controles de contenido\n";
+  }
   word.sesion.Cerrar(documento);
   return kHecho;
 }

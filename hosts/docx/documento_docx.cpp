@@ -229,6 +229,7 @@ class DocumentoDocx::Impl {
   }
 
   const std::shared_ptr<memory::MemoryDocument>& Documento() const { return documento_; }
+  std::size_t NoAnclados() const { return noAnclados_; }
 
   std::vector<std::uint8_t> Guardar(const std::filesystem::path* ruta, AvisoTemporal aviso) {
     Guardado guardado = Preparar();
@@ -239,6 +240,12 @@ class DocumentoDocx::Impl {
       Basar(guardado.recorrido);
       conocidos_ = std::move(guardado.conocidos);
     }
+    // What was not written goes from the document too, so that it shows what the file holds.
+    for (const auto& comentario : guardado.noAnclados) {
+      documento_->RemoveComment(*comentario);
+      comentario->MarkDeleted();
+    }
+    noAnclados_ = guardado.noAnclados.size();
     return std::move(guardado.bytes);
   }
 
@@ -250,6 +257,7 @@ class DocumentoDocx::Impl {
     Partes partes;
     Recorrido recorrido;
     std::vector<Conocido> conocidos;
+    std::vector<std::shared_ptr<memory::CommentData>> noAnclados;
   };
 
   // Pieces and paragraph marks follow the story from the text a walk found, which is the
@@ -370,7 +378,7 @@ class DocumentoDocx::Impl {
     const CambiosComentarios comentarios = CompararComentarios(plan.borrar);
     if (!textoCambiado && plan.borrar.empty() && comentarios.reemplazar.empty() &&
         comentarios.nuevos.empty()) {
-      return {paquete_.Bytes(), std::nullopt, {}, {}, {}};
+      return {paquete_.Bytes(), std::nullopt, {}, {}, {}, {}};
     }
     if (sinParrafos_ && !comentarios.nuevos.empty()) {
       throw ErrorDocx(
@@ -416,14 +424,22 @@ class DocumentoDocx::Impl {
     }
 
     std::vector<CambioParte> cambios;
+    std::vector<std::shared_ptr<memory::CommentData>> noAnclados;
     EstilosComentario estilos;
     if ((!anadir.empty() || !comentarios.reemplazar.empty()) && partes_.estilos) {
       estilos = BuscarEstilos(ParteXml(*partes_.estilos, paquete_.Leer(*partes_.estilos)));
     }
     if (textoCambiado || !plan.borrar.empty() || !plan.nuevos.empty()) {
       plan.estiloReferencia = estilos.referencia;
-      EditarDocumento(*lectura.documento, lectura.recorrido, plan);
+      const auto sinAnclar = EditarDocumento(*lectura.documento, lectura.recorrido, plan);
       cambios.push_back({partes_.principal, lectura.documento->Serializar()});
+      std::erase_if(anadir, [&](const auto& c) { return sinAnclar.contains(c.id); });
+      for (const auto& id : sinAnclar) esperados.erase(id);
+      std::erase_if(conocidos, [&](const Conocido& c) {
+        if (!sinAnclar.contains(c.id)) return false;
+        noAnclados.push_back(c.datos);
+        return true;
+      });
     }
     if (!plan.borrar.empty() || !comentarios.reemplazar.empty() || !anadir.empty()) {
       if (lectura.comentarios) {
@@ -437,6 +453,7 @@ class DocumentoDocx::Impl {
     if (!plan.borrar.empty()) QuitarExtensiones(lectura.leidos, plan.borrar, cambios);
 
     Guardado guardado;
+    guardado.noAnclados = std::move(noAnclados);
     guardado.bytes =
         paquete_.Escribir(cambios, paquete_.Fecha(*paquete_.Buscar(partes_.principal)));
     guardado.paquete.emplace(guardado.bytes);
@@ -568,7 +585,7 @@ class DocumentoDocx::Impl {
       if (const auto esperado = esperados.find(conocido.id); esperado != esperados.end()) {
         const auto& a = anclas->second;
         if (a.inicio != esperado->second.first || a.fin != esperado->second.second ||
-            a.referencia != a.fin) {
+            a.referencia < a.fin) {
           ErrorInterno("un comentario nuevo no quedó anclado donde debía");
         }
       }
@@ -585,6 +602,7 @@ class DocumentoDocx::Impl {
   std::deque<MarcaViva> marcas_;
   bool sinParrafos_ = false;
   std::vector<Conocido> conocidos_;
+  std::size_t noAnclados_ = 0;
 };
 
 DocumentoDocx::DocumentoDocx(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -610,5 +628,7 @@ void DocumentoDocx::Guardar(const std::filesystem::path& ruta, AvisoTemporal avi
 }
 
 std::vector<std::uint8_t> DocumentoDocx::GuardarBytes() { return impl_->Guardar(nullptr, nullptr); }
+
+std::size_t DocumentoDocx::NoAnclados() const { return impl_->NoAnclados(); }
 
 }  // namespace quillora::docx

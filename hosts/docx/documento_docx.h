@@ -43,6 +43,9 @@ class DocumentoDocx {
   // start from what was saved.
   void Guardar(const std::filesystem::path& ruta, AvisoTemporal aviso = nullptr);
   std::vector<std::uint8_t> GuardarBytes();
+  // How many new comments the last save left out, and deleted from the document: those whose
+  // place inside a content control no word processor reads whole.
+  std::size_t NoAnclados() const;
 
  private:
   class Impl;

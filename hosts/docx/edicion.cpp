@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "common/texto_unicode.h"
@@ -75,10 +76,10 @@ class Editor {
         nombres_(Nombres::AsegurarPrefijo(documento.Raiz())),
         raiz_(documento.Raiz()) {}
 
-  void Ejecutar() {
+  std::set<std::string> Ejecutar() {
     if (!plan_.borrar.empty()) QuitarAnclas();
     Reescribir();
-    Anclar();
+    return Anclar();
   }
 
  private:
@@ -242,21 +243,108 @@ class Editor {
     return Emitir({run, {}}, texto);
   }
 
+  // Where a comment's reference run goes when not right after its range: after a stretch that
+  // closes later (by its index in the walk's list), or at the start of a paragraph.
+  struct Destino {
+    std::optional<std::size_t> encierro;
+    std::optional<std::size_t> parrafo;
+  };
+
+  // The text a stretch covers now.
+  std::pair<std::int32_t, std::int32_t> Tramo(const Encierro& encierro) const {
+    const PiezaXml& ultima = piezas_[encierro.finPiezas - 1];
+    return {piezas_[encierro.primeraPieza].inicio, ultima.inicio + ultima.largo};
+  }
+
+  // The last-closing stretch around the place just after `posicion`, from the stretches that
+  // close after `despues`.
+  std::optional<std::size_t> EncierroEn(std::int32_t posicion,
+                                        std::optional<std::size_t> despues) const {
+    std::optional<std::size_t> hallado;
+    for (std::size_t i = despues ? *despues + 1 : 0; i < recorrido_.encierros.size(); ++i) {
+      const auto [inicio, fin] = Tramo(recorrido_.encierros[i]);
+      if (inicio < posicion && posicion <= fin) hallado = i;
+    }
+    return hallado;
+  }
+
+  std::size_t ParrafoDe(std::int32_t posicion) const {
+    return static_cast<std::size_t>(
+        std::lower_bound(plan_.marcas.begin(), plan_.marcas.end(), posicion) -
+        plan_.marcas.begin());
+  }
+
+  // Where the reference of a range ending at `fin` can go, or nothing when no place is safe.
+  std::optional<Destino> DestinoReferencia(std::int32_t fin) const {
+    Destino destino;
+    std::int32_t posicion = fin;
+    while (const auto encierro = EncierroEn(posicion, destino.encierro)) {
+      destino.encierro = encierro;
+      posicion = Tramo(recorrido_.encierros[*encierro]).second;
+    }
+    const std::size_t parrafo =
+        destino.encierro ? recorrido_.encierros[*destino.encierro].parrafo : ParrafoDe(fin);
+    if (parrafo >= recorrido_.marcas.size() || !recorrido_.marcas[parrafo].primeroDeControl) {
+      return destino;
+    }
+    for (std::size_t siguiente = parrafo + 1; siguiente < recorrido_.marcas.size(); ++siguiente) {
+      if (!recorrido_.marcas[siguiente].primeroDeControl &&
+          !EncierroEn(InicioRegion(siguiente), std::nullopt)) {
+        return Destino{std::nullopt, siguiente};
+      }
+    }
+    return std::nullopt;
+  }
+
+  Lugar LugarReferencia(const Destino& destino, const Lugar& trasElFin) const {
+    if (destino.parrafo) {
+      const auto parrafo = recorrido_.marcas[*destino.parrafo].parrafo;
+      auto primero = parrafo.first_child();
+      while (primero && (primero.type() != pugi::node_element || Tipo(primero) == Etiqueta::PPr))
+        primero = primero.next_sibling();
+      return {parrafo, primero};
+    }
+    if (destino.encierro) {
+      const auto cierre = recorrido_.encierros[*destino.encierro].cierre;
+      if (Tipo(cierre) == Etiqueta::FldChar) return CortarDespues(cierre);
+      return {cierre.parent(), cierre.next_sibling()};
+    }
+    return trasElFin;
+  }
+
+  void InsertarReferencia(const Lugar& lugar, const std::string& id) const {
+    auto run = lugar.Insertar(N("r"));
+    if (!plan_.estiloReferencia.empty()) {
+      auto estilo = run.append_child(N("rPr").c_str()).append_child(N("rStyle").c_str());
+      estilo.append_attribute(A("val").c_str()).set_value(plan_.estiloReferencia.c_str());
+    }
+    run.append_child(N("commentReference").c_str())
+        .append_attribute(A("id").c_str())
+        .set_value(id.c_str());
+  }
+
   // Comment anchors, grouped by position and placed from the end of the text backwards, so
   // that splitting a run never moves a place still to be used.
-  void Anclar() {
+  std::set<std::string> Anclar() {
     struct Evento {
       int clase;  // 0 end (inner ranges first), 1 empty range, 2 start (outer ranges first)
       std::int32_t clave;
       const ComentarioAnclado* comentario;
+      Destino destino;
     };
+    std::set<std::string> sinAnclar;
     std::map<std::int32_t, std::vector<Evento>, std::greater<>> porPosicion;
     for (const auto& comentario : plan_.nuevos) {
+      const auto destino = DestinoReferencia(comentario.fin);
+      if (!destino) {
+        sinAnclar.insert(comentario.id);
+        continue;
+      }
       if (comentario.inicio == comentario.fin) {
-        porPosicion[comentario.inicio].push_back({1, 0, &comentario});
+        porPosicion[comentario.inicio].push_back({1, 0, &comentario, *destino});
       } else {
-        porPosicion[comentario.fin].push_back({0, -comentario.inicio, &comentario});
-        porPosicion[comentario.inicio].push_back({2, -comentario.fin, &comentario});
+        porPosicion[comentario.fin].push_back({0, -comentario.inicio, &comentario, *destino});
+        porPosicion[comentario.inicio].push_back({2, -comentario.fin, &comentario, *destino});
       }
     }
     for (auto& [posicion, eventos] : porPosicion) {
@@ -274,25 +362,17 @@ class Editor {
           lugar.Insertar(N("commentRangeEnd"))
               .append_attribute(A("id").c_str())
               .set_value(id.c_str());
-          auto run = lugar.Insertar(N("r"));
-          if (!plan_.estiloReferencia.empty()) {
-            auto estilo = run.append_child(N("rPr").c_str()).append_child(N("rStyle").c_str());
-            estilo.append_attribute(A("val").c_str()).set_value(plan_.estiloReferencia.c_str());
-          }
-          run.append_child(N("commentReference").c_str())
-              .append_attribute(A("id").c_str())
-              .set_value(id.c_str());
+          InsertarReferencia(LugarReferencia(evento.destino, lugar), id);
         }
       }
     }
+    return sinAnclar;
   }
 
   // The place for anchors at `posicion`: right after the character before it, or before the
   // paragraph's first character at its start, or at the end of a paragraph without text.
   Lugar LugarDe(std::int32_t posicion) {
-    const auto parrafo = static_cast<std::size_t>(
-        std::lower_bound(plan_.marcas.begin(), plan_.marcas.end(), posicion) -
-        plan_.marcas.begin());
+    const std::size_t parrafo = ParrafoDe(posicion);
     if (parrafo >= recorrido_.marcas.size()) ErrorInterno("una posición queda fuera del texto");
     const std::int32_t inicioRegion = InicioRegion(parrafo);
     const std::int32_t finRegion = plan_.marcas[parrafo];
@@ -384,8 +464,9 @@ class Editor {
 
 }  // namespace
 
-void EditarDocumento(ParteXml& documento, const Recorrido& recorrido, const PlanDocumento& plan) {
-  Editor(documento, recorrido, plan).Ejecutar();
+std::set<std::string> EditarDocumento(ParteXml& documento, const Recorrido& recorrido,
+                                      const PlanDocumento& plan) {
+  return Editor(documento, recorrido, plan).Ejecutar();
 }
 
 std::int64_t MayorId(pugi::xml_node raiz) {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "common/texto_unicode.h"
 #include "documento_docx.h"
@@ -50,25 +51,41 @@ class Recorredor {
       case Etiqueta::Tbl:
       case Etiqueta::Tr:
       case Etiqueta::Tc:
-      case Etiqueta::Sdt:
       case Etiqueta::SdtContent:
       case Etiqueta::CustomXml:
       case Etiqueta::SmartTag:
       case Etiqueta::Hyperlink:
-      case Etiqueta::FldSimple:
       case Etiqueta::Ins:
       case Etiqueta::MoveTo:
       case Etiqueta::Dir:
       case Etiqueta::Bdo:
         Hijos(elemento, nombres, profundidad);
         break;
-      case Etiqueta::P:
+      case Etiqueta::FldSimple: {
+        const std::size_t primera = salida_.piezas.size();
+        Hijos(elemento, nombres, profundidad);
+        Encerrar(primera, elemento);
+        break;
+      }
+      case Etiqueta::Sdt:
+        if (enParrafo_ > 0) {
+          const std::size_t primera = salida_.piezas.size();
+          Hijos(elemento, nombres, profundidad);
+          Encerrar(primera, elemento);
+        } else {
+          controlAbierto_ = true;
+          Hijos(elemento, nombres, profundidad);
+        }
+        break;
+      case Etiqueta::P: {
+        const bool primero = std::exchange(controlAbierto_, false);
         ++enParrafo_;
         Hijos(elemento, nombres, profundidad);
         --enParrafo_;
-        salida_.marcas.push_back({elemento, Posicion(), salida_.piezas.size()});
+        salida_.marcas.push_back({elemento, Posicion(), salida_.piezas.size(), primero});
         salida_.texto.push_back(u'\r');
         break;
+      }
       case Etiqueta::R:
         if (enParrafo_ > 0) {
           Run(elemento, nombres);
@@ -155,7 +172,7 @@ class Recorredor {
           Caracter(hijo, Simbolo(nombres.Atributo(hijo, "char").value()));
           break;
         case Etiqueta::FldChar:
-          Campo(nombres.Atributo(hijo, "fldCharType").value());
+          Campo(nombres.Atributo(hijo, "fldCharType").value(), hijo);
           break;
         case Etiqueta::CommentReference: {
           auto& anclas = AnclasDe(hijo, nombres);
@@ -171,20 +188,31 @@ class Recorredor {
 
   // A field's code (from begin to separate) is hidden; its result (to end) is text. Nested
   // fields stack, and text shows only when no open field is in its code.
-  void Campo(std::string_view tipo) {
+  void Campo(std::string_view tipo, pugi::xml_node fldChar) {
     if (tipo == "begin") {
-      campos_.push_back(true);
+      campos_.push_back({true, 0});
       ++enCodigo_;
     } else if (tipo == "separate") {
-      if (!campos_.empty() && campos_.back()) {
-        campos_.back() = false;
+      if (!campos_.empty() && campos_.back().enCodigo) {
+        campos_.back() = {false, salida_.piezas.size()};
         --enCodigo_;
       }
     } else if (tipo == "end") {
       if (!campos_.empty()) {
-        if (campos_.back()) --enCodigo_;
+        if (campos_.back().enCodigo) {
+          --enCodigo_;
+        } else {
+          Encerrar(campos_.back().primeraPieza, fldChar);
+        }
         campos_.pop_back();
       }
+    }
+  }
+
+  void Encerrar(std::size_t primeraPieza, pugi::xml_node cierre) {
+    if (salida_.piezas.size() > primeraPieza) {
+      salida_.encierros.push_back(
+          {primeraPieza, salida_.piezas.size(), cierre, salida_.marcas.size()});
     }
   }
 
@@ -217,10 +245,16 @@ class Recorredor {
     salida_.texto += texto;
   }
 
+  struct CampoAbierto {
+    bool enCodigo;
+    std::size_t primeraPieza;  // of its result
+  };
+
   Recorrido& salida_;
   int enParrafo_ = 0;
   int enCodigo_ = 0;
-  std::vector<bool> campos_;  // per open field: still in its code
+  std::vector<CampoAbierto> campos_;
+  bool controlAbierto_ = false;  // a content control began and no paragraph yet
 };
 
 }  // namespace

@@ -19,12 +19,23 @@ struct Pieza {
   std::int32_t largo = 0;
 };
 
-// A paragraph mark: the w:p it ends, its position in the text and how many pieces come before
-// it.
+// A paragraph mark: the w:p it ends, its position in the text, how many pieces come before it
+// and whether the paragraph is the first of a content control above the level of runs.
 struct Marca {
   pugi::xml_node parrafo;
   std::int32_t posicion = 0;
   std::size_t piezasAntes = 0;
+  bool primeroDeControl = false;
+};
+
+// A field's result, a simple field or a content control inside a paragraph: its pieces, the
+// node that closes it (the fldChar ending a field, the w:fldSimple or w:sdt element) and the
+// paragraph where it closes. Listed in the order in which they close.
+struct Encierro {
+  std::size_t primeraPieza = 0;
+  std::size_t finPiezas = 0;
+  pugi::xml_node cierre;
+  std::size_t parrafo = 0;
 };
 
 // Where a comment's anchors fall in the text (-1 when absent) and the order in which its first
@@ -36,12 +47,13 @@ struct Anclas {
   std::size_t orden = 0;
 };
 
-// The text a walk found, with its paragraph marks ('\r'), its pieces and the comments' anchors
-// by comment id.
+// The text a walk found, with its paragraph marks ('\r'), its pieces, the stretches closed by
+// fields and in-line content controls, and the comments' anchors by comment id.
 struct Recorrido {
   std::u16string texto;
   std::vector<Pieza> piezas;
   std::vector<Marca> marcas;
+  std::vector<Encierro> encierros;
   std::unordered_map<std::string, Anclas> anclas;
 };
 

@@ -74,6 +74,30 @@ TEST_F(QuilloraTest, MarksTheExampleListsTheMarksAndHidesThem) {
   EXPECT_EQ(Quillora({"marcas", "--json", copia.string()}).salida, "[]\n");
 }
 
+// Terms in content controls that close the document have no place for their mark that every
+// word processor reads whole: they are left unmarked, and the summary counts them.
+TEST_F(QuilloraTest, CountsTheTermsLeftUnmarkedInContentControls) {
+  const auto control = [](const std::string& texto) {
+    return "<w:sdt><w:sdtPr><w:id w:val=\"1\"/></w:sdtPr><w:sdtContent><w:p><w:r><w:t>" + texto +
+           "</w:t></w:r></w:p></w:sdtContent></w:sdt>";
+  };
+  docx::prueba::Docx docx;
+  docx.cuerpo = "<w:p><w:r><w:t>Los alumnos llegan.</w:t></w:r></w:p>" +
+                control("Firman los padres.") + control("Y el director.");
+  docx.Escribir(carpeta_ / "controles.docx");
+  const auto marcada = carpeta_ / "marcada.docx";
+  auto r = Quillora({"procesar", (carpeta_ / "controles.docx").string(), "-o", marcada.string()});
+  ASSERT_EQ(r.estado, 0) << r.errores;
+  EXPECT_NE(r.errores.find("Quillora: 1 marca; guardado en"), std::string::npos) << r.errores;
+  EXPECT_NE(r.errores.find("Quillora: 2 términos sin marcar dentro de controles de contenido"),
+            std::string::npos)
+      << r.errores;
+  const auto marcas =
+      nlohmann::json::parse(Quillora({"marcas", "--json", marcada.string()}).salida);
+  ASSERT_EQ(marcas.size(), 1u);
+  EXPECT_EQ(marcas[0]["texto"], "Los alumnos");
+}
+
 TEST_F(QuilloraTest, AMissingOrBrokenFileOrAnUnreachableDictionaryFailsAndWritesNothing) {
   const auto salida = carpeta_ / "salida.docx";
   auto r = Quillora({"procesar", (carpeta_ / "no-existe.docx").string(), "-o", salida.string()});
