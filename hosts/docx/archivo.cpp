@@ -143,9 +143,10 @@ std::vector<std::uint8_t> LeerArchivo(const std::filesystem::path& ruta) {
   struct stat estado;
   if (::fstat(fd.Get(), &estado) != 0) throw error(Sistema(errno));
   if (!S_ISREG(estado.st_mode)) throw error(Clase(estado.st_mode));
-  if (static_cast<std::uint64_t>(estado.st_size) > Paquete::kMaximoTotal) {
+  if (static_cast<std::uint64_t>(estado.st_size) > Paquete::kMaximoArchivo) {
     throw ErrorDocx("El archivo «" + ruta.string() +
-                    "» es demasiado grande para ser un documento .docx");
+                    "» es demasiado grande para tratarlo sin agotar la memoria (el máximo es " +
+                    std::to_string(Paquete::kMaximoArchivo >> 20) + " MiB)");
   }
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(estado.st_size));
   std::size_t leidos = 0;

@@ -229,11 +229,15 @@ class DocumentoDocx::Impl {
   }
 
   const std::shared_ptr<memory::MemoryDocument>& Documento() const { return documento_; }
+  const std::vector<std::uint8_t>& Bytes() const { return paquete_.Bytes(); }
   std::size_t NoAnclados() const { return noAnclados_; }
 
-  std::vector<std::uint8_t> Guardar(const std::filesystem::path* ruta, AvisoTemporal aviso) {
+  void Guardar(const std::filesystem::path* ruta, AvisoTemporal aviso) {
     Guardado guardado = Preparar();
-    if (ruta != nullptr) EscribirAtomicamente(*ruta, guardado.bytes, aviso);
+    if (ruta != nullptr) {
+      EscribirAtomicamente(*ruta, guardado.paquete ? guardado.paquete->Bytes() : paquete_.Bytes(),
+                           aviso);
+    }
     if (guardado.paquete) {
       paquete_ = std::move(*guardado.paquete);
       partes_ = std::move(guardado.partes);
@@ -246,13 +250,11 @@ class DocumentoDocx::Impl {
       comentario->MarkDeleted();
     }
     noAnclados_ = guardado.noAnclados.size();
-    return std::move(guardado.bytes);
   }
 
  private:
   // What a save writes, and what the document becomes once it is written.
   struct Guardado {
-    std::vector<std::uint8_t> bytes;
     std::optional<Paquete> paquete;  // none when nothing changed
     Partes partes;
     Recorrido recorrido;
@@ -378,7 +380,7 @@ class DocumentoDocx::Impl {
     const CambiosComentarios comentarios = CompararComentarios(plan.borrar);
     if (!textoCambiado && plan.borrar.empty() && comentarios.reemplazar.empty() &&
         comentarios.nuevos.empty()) {
-      return {paquete_.Bytes(), std::nullopt, {}, {}, {}, {}};
+      return {};
     }
     if (sinParrafos_ && !comentarios.nuevos.empty()) {
       throw ErrorDocx(
@@ -451,12 +453,15 @@ class DocumentoDocx::Impl {
       }
     }
     if (!plan.borrar.empty()) QuitarExtensiones(lectura.leidos, plan.borrar, cambios);
+    // What is written is in `cambios` now: the parsed parts go before the package is built and
+    // read back, so that two parsings of the document are never held at once.
+    lectura = Lectura();
 
     Guardado guardado;
     guardado.noAnclados = std::move(noAnclados);
-    guardado.bytes =
-        paquete_.Escribir(cambios, paquete_.Fecha(*paquete_.Buscar(partes_.principal)));
-    guardado.paquete.emplace(guardado.bytes);
+    guardado.paquete.emplace(
+        paquete_.Escribir(cambios, paquete_.Fecha(*paquete_.Buscar(partes_.principal))));
+    cambios = {};
     guardado.partes = LocalizarPartes(*guardado.paquete);
     Comprobar(*guardado.paquete, guardado.partes, texto, conocidos, plan.borrar, esperados,
               guardado.recorrido);
@@ -627,7 +632,10 @@ void DocumentoDocx::Guardar(const std::filesystem::path& ruta, AvisoTemporal avi
   impl_->Guardar(&ruta, aviso);
 }
 
-std::vector<std::uint8_t> DocumentoDocx::GuardarBytes() { return impl_->Guardar(nullptr, nullptr); }
+std::vector<std::uint8_t> DocumentoDocx::GuardarBytes() {
+  impl_->Guardar(nullptr, nullptr);
+  return impl_->Bytes();
+}
 
 std::size_t DocumentoDocx::NoAnclados() const { return impl_->NoAnclados(); }
 

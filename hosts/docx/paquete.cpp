@@ -58,7 +58,16 @@ bool TieneFlujo(std::span<const std::uint8_t> bytes, std::string_view nombre) {
       "El archivo no es un documento .docx válido: el archivo ZIP está dañado o incompleto");
 }
 
-std::string Mib(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+// Sizes found are rounded up and limits down, so that a size over its limit never reads as equal.
+std::string Mib(std::uint64_t bytes) {
+  return std::to_string((bytes + (1ull << 20) - 1) >> 20) + " MiB";
+}
+std::string MibLimite(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+
+bool NombreXml(std::string_view nombre) {
+  const std::string minusculas = Minusculas(nombre);
+  return minusculas.ends_with(".xml") || minusculas.ends_with(".rels");
+}
 
 }  // namespace
 
@@ -85,7 +94,7 @@ Paquete::Paquete(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
   zip_.reset(archivo);
 
   const zip_int64_t cuantas = zip_get_num_entries(archivo, 0);
-  std::uint64_t total = 0;
+  std::uint64_t xml = 0;
   for (zip_int64_t i = 0; i < cuantas; ++i) {
     zip_stat_t estado;
     if (zip_stat_index(archivo, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW, &estado) != 0 ||
@@ -95,27 +104,14 @@ Paquete::Paquete(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
     }
     Entrada entrada;
     entrada.nombre = estado.name;
+    entrada.xml = NombreXml(entrada.nombre);
     entrada.tamano = estado.size;
+    entrada.comprimido = estado.comp_size;
     entrada.metodo = (estado.valid & ZIP_STAT_COMP_METHOD) ? estado.comp_method : ZIP_CM_DEFLATE;
     entrada.fecha = (estado.valid & ZIP_STAT_MTIME) ? estado.mtime : 0;
     if ((estado.valid & ZIP_STAT_ENCRYPTION_METHOD) && estado.encryption_method != ZIP_EM_NONE) {
       throw ErrorDocx(
           "El documento está cifrado con contraseña; quite la contraseña y vuelva a intentarlo");
-    }
-    // Limits against zip bombs, on the sizes the archive declares (reading enforces them).
-    if (estado.size > kMaximoParte) {
-      throw ErrorDocx("El documento .docx no se abre: la parte «" + entrada.nombre + "» ocupa " +
-                      Mib(estado.size) + " descomprimida (el máximo es " + Mib(kMaximoParte) + ")");
-    }
-    total += estado.size;
-    if (total > kMaximoTotal) {
-      throw ErrorDocx("El documento .docx no se abre: descomprimido ocupa más de " +
-                      Mib(kMaximoTotal));
-    }
-    if (estado.size > kParteGrande && estado.size / kRazonMaxima > estado.comp_size) {
-      throw ErrorDocx("El documento .docx no se abre: la parte «" + entrada.nombre +
-                      "» está comprimida más de " + std::to_string(kRazonMaxima) +
-                      " a 1, como en una bomba ZIP");
     }
     // Two entries of one name (part names compare without case) would leave which of them is
     // the part to the reader.
@@ -126,7 +122,27 @@ Paquete::Paquete(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
           "El documento .docx no se abre: tiene dos partes con el nombre «" + primera + "»" +
           (primera == entrada.nombre ? "" : " (o que solo se diferencian en mayúsculas)"));
     }
+    if (entrada.xml) xml = std::min(xml + entrada.tamano, kMemoria);
     entradas_.push_back(std::move(entrada));
+  }
+  const std::uint64_t enArchivo = std::min<std::uint64_t>(bytes_.size(), kMaximoArchivo);
+  const std::uint64_t permitido = (kMemoria - enArchivo * kPorByteArchivo) / kPorByteXml;
+  if (xml > permitido) {
+    throw ErrorDocx(
+        "El documento .docx es demasiado grande para tratarlo sin agotar la memoria: sus partes "
+        "XML ocupan " +
+        Mib(xml) + " descomprimidas" +
+        (permitido < kMaximoXml ? ", y con un archivo de " + Mib(bytes_.size()) + " el máximo es " +
+                                      MibLimite(permitido)
+                                : " (el máximo es " + MibLimite(kMaximoXml) + ")"));
+  }
+  for (const auto& entrada : entradas_) {
+    if (entrada.xml && entrada.tamano > kParteGrande &&
+        entrada.tamano / kRazonMaxima > entrada.comprimido) {
+      throw ErrorDocx("El documento .docx no se abre: la parte «" + entrada.nombre +
+                      "» está comprimida más de " + std::to_string(kRazonMaxima) +
+                      " a 1, como en una bomba ZIP");
+    }
   }
 }
 
@@ -150,6 +166,13 @@ std::string Paquete::Leer(std::string_view parte) const {
 
 std::string Paquete::Leer(std::size_t entrada) const {
   const auto& datos = entradas_[entrada];
+  if (!datos.xml && datos.tamano > kParteGrande) {
+    throw ErrorDocx("El documento .docx no se abre: la parte «" + datos.nombre +
+                    "» no se lee: ocupa " + Mib(datos.tamano) +
+                    " descomprimida, y solo las partes con nombre de XML (.xml, .rels) pueden "
+                    "ocupar más de " +
+                    MibLimite(kParteGrande));
+  }
   auto danada = [&] {
     return ErrorDocx("El documento .docx está dañado: la parte «" + datos.nombre +
                      "» no se puede descomprimir");

@@ -10,6 +10,7 @@
 
 #include "documento_docx.h"
 #include "docx/paquete_prueba.h"
+#include "paquete.h"
 
 namespace quillora::docx {
 namespace {
@@ -117,6 +118,18 @@ TEST(EscribirAtomicamente, RefusesWhatIsNotAWritableRegularFileAndWritesNothing)
   EXPECT_TRUE(fs::is_directory(carpeta / "carpeta.docx"));
   EXPECT_TRUE(fs::is_fifo(carpeta / "tuberia.docx"));
   EXPECT_TRUE(fs::is_symlink(carpeta / "dispositivo.docx"));
+}
+
+// A file too large to work on within bounded memory is refused before it is read: a sparse one
+// takes no room on disk.
+TEST(LeerArchivo, RefusesAFileTooLargeBeforeReadingIt) {
+  CarpetaTemporal carpeta;
+  const auto ruta = carpeta / "enorme.docx";
+  prueba::EscribirBytes(ruta, "PK");
+  fs::resize_file(ruta, Paquete::kMaximoArchivo + 1);
+  EXPECT_EQ(Mensaje([&] { DocumentoDocx::Abrir(ruta); }),
+            "El archivo «" + ruta.string() +
+                "» es demasiado grande para tratarlo sin agotar la memoria (el máximo es 490 MiB)");
 }
 
 // What is not a regular file is refused at once: a FIFO nobody writes to would otherwise be

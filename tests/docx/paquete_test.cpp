@@ -9,6 +9,9 @@
 
 #include "documento_docx.h"
 #include "docx/paquete_prueba.h"
+#include "memory_document.h"
+#include "word/comment.h"
+#include "word/range.h"
 
 namespace quillora::docx {
 namespace {
@@ -83,6 +86,17 @@ Docx ConComentarios(const std::string& comentarios) {
 std::string Comentario(const std::string& id, const std::string& autor) {
   return "<w:comment w:id=\"" + id + "\" w:author=\"" + autor + "\" w:initials=\"" +
          autor.substr(0, 1) + "\"><w:p><w:r><w:t>nota</w:t></w:r></w:p></w:comment>";
+}
+
+// Letters that compress about as ordinary text does, far from a zip bomb.
+std::string Letras(std::size_t cuantas) {
+  std::string texto(cuantas, ' ');
+  std::uint32_t estado = 12345;
+  for (auto& c : texto) {
+    estado = estado * 1103515245 + 12345;
+    c = static_cast<char>('a' + (estado >> 16) % 26);
+  }
+  return texto;
 }
 
 std::vector<Caso> Casos() {
@@ -200,6 +214,25 @@ std::vector<Caso> Casos() {
        conTexto(std::string("a\x01"
                             "b")),
        prohibido + " (U+0001)"},
+      // Refused from the sizes the archive declares, before anything is decompressed.
+      {"XmlQueAgotariaLaMemoria",
+       [=] {
+         return Zip(Cambiar(docx, "word/document.xml",
+                            [](std::string& xml) { xml.append(32u << 20, ' '); }));
+       },
+       "es demasiado grande para tratarlo sin agotar la memoria: sus partes XML ocupan 33 MiB "
+       "descomprimidas, y con un archivo de 1 MiB el máximo es 31 MiB"},
+      // The main part is whatever the content types say; one not named as XML is read only when
+      // small, so that the sizes of the XML parts bound what is parsed.
+      {"PartePrincipalGrandeSinNombreXml",
+       [] {
+         Docx principal;
+         principal.principal = "word/principal.bin";
+         principal.documento =
+             Documento("<w:p><w:r><w:t>" + Letras((2u << 20) - 1024) + "</w:t></w:r></w:p>");
+         return Zip(principal.Paquete());
+       },
+       "la parte «word/principal.bin» no se lee: ocupa 2 MiB descomprimida"},
       {"Utf8NoValido", conTexto("a\xC3(b"), "mal codificado (no es UTF-8 válido)"},
   };
 }
@@ -246,6 +279,19 @@ TEST(Paquete, EntradasCifradasEnElZip) {
         }
       },
       ErrorDocx);
+}
+
+// A part the host never decompresses, however well it compresses, is copied as it is.
+TEST(Paquete, UnaImagenMuyComprimidaNoEsUnaBomba) {
+  CarpetaTemporal carpeta;
+  Entradas entradas = Paquete("<w:p><w:r><w:t>hola</w:t></w:r></w:p>");
+  entradas.emplace_back("word/media/blanco.bmp", std::string(4u << 20, '\xff'));
+  prueba::EscribirZip(carpeta / "a.docx", entradas);
+  auto documento = DocumentoDocx::Abrir(carpeta / "a.docx");
+  documento.Documento()->GetComments()->Add(*documento.Documento()->Range(0, 4), "saludo");
+  documento.Guardar(carpeta / "b.docx");
+  EXPECT_EQ(prueba::PartesDe(carpeta / "b.docx").at("word/media/blanco.bmp"),
+            std::string(4u << 20, '\xff'));
 }
 
 // The bytes an entry holds in the archive, compressed as they are.
