@@ -20,6 +20,7 @@
 #include "edicion.h"
 #include "memory_comment.h"
 #include "memory_document.h"
+#include "otras_partes.h"
 #include "paquete.h"
 #include "recorrido.h"
 #include "relaciones.h"
@@ -59,6 +60,7 @@ struct Conocido {
   std::string autor;
   std::string iniciales;
   std::string texto;
+  bool fuera;  // anchored outside the main text, or nowhere
 };
 
 // The last second a four-digit year holds (9999-12-31T23:59:59Z), as a comment's date must.
@@ -200,20 +202,32 @@ class DocumentoDocx::Impl {
     documento_ = memory::MemoryDocument::Create(parrafos, false);
     historia_ = documento_->MainStory();
     Basar(lectura.recorrido);
-    // Comments anchored in the main text, in document order; the others stay in the file as
-    // they are.
+    // Comments in document order. Word's collection holds those anchored outside the main text
+    // too: they stand where the main text refers to their note, or at its end.
     struct Anclado {
       const ComentarioXml* xml;
       std::pair<std::int32_t, std::int32_t> alcance;
       std::size_t orden;
+      bool fuera;
     };
     std::vector<Anclado> anclados;
+    const auto otras = AnclasEnOtrasPartes(paquete_, PartesConAnclas(paquete_, partes_));
+    const std::int32_t final = historia_->Length() - 1;
     for (const auto& comentario : lectura.leidos) {
       const auto anclas = lectura.recorrido.anclas.find(comentario.id);
-      if (anclas == lectura.recorrido.anclas.end()) continue;
-      if (const auto alcance = Alcance(anclas->second)) {
-        anclados.push_back({&comentario, *alcance, anclas->second.orden});
+      if (anclas != lectura.recorrido.anclas.end()) {
+        if (const auto alcance = Alcance(anclas->second)) {
+          anclados.push_back({&comentario, *alcance, anclas->second.orden, false});
+          continue;
+        }
       }
+      std::int32_t donde = final;
+      if (const auto otra = otras.find(comentario.id); otra != otras.end()) {
+        const auto nota = lectura.recorrido.notas.find(otra->second);
+        if (nota != lectura.recorrido.notas.end()) donde = nota->second;
+      }
+      anclados.push_back(
+          {&comentario, {donde, donde}, lectura.recorrido.anclas.size() + anclados.size(), true});
     }
     std::sort(anclados.begin(), anclados.end(), [](const Anclado& a, const Anclado& b) {
       return a.alcance.first != b.alcance.first ? a.alcance.first < b.alcance.first
@@ -224,7 +238,8 @@ class DocumentoDocx::Impl {
           documento_->AddComment(anclado.alcance.first, anclado.alcance.second, anclado.xml->texto);
       datos->author = anclado.xml->autor;
       datos->initials = anclado.xml->iniciales;
-      conocidos_.push_back({datos, anclado.xml->id, datos->author, datos->initials, datos->Text()});
+      conocidos_.push_back(
+          {datos, anclado.xml->id, datos->author, datos->initials, datos->Text(), anclado.fuera});
     }
   }
 
@@ -398,8 +413,8 @@ class DocumentoDocx::Impl {
     for (const auto& conocido : conocidos_) {
       if (plan.borrar.contains(conocido.id)) continue;
       const auto& datos = *conocido.datos;
-      conocidos.push_back(
-          {conocido.datos, conocido.id, datos.author, datos.initials, datos.Text()});
+      conocidos.push_back({conocido.datos, conocido.id, datos.author, datos.initials, datos.Text(),
+                           conocido.fuera});
     }
     std::vector<ComentarioNuevo> anadir;
     std::map<std::string, std::pair<std::int32_t, std::int32_t>> esperados;
@@ -420,8 +435,8 @@ class DocumentoDocx::Impl {
         esperados[nuevoId] = {inicio, fin};
         anadir.push_back(
             {nuevoId, comentario->author, comentario->initials, fecha, comentario->Text()});
-        conocidos.push_back(
-            {comentario, nuevoId, comentario->author, comentario->initials, comentario->Text()});
+        conocidos.push_back({comentario, nuevoId, comentario->author, comentario->initials,
+                             comentario->Text(), false});
       }
     }
 
@@ -431,7 +446,12 @@ class DocumentoDocx::Impl {
     if ((!anadir.empty() || !comentarios.reemplazar.empty()) && partes_.estilos) {
       estilos = BuscarEstilos(ParteXml(*partes_.estilos, paquete_.Leer(*partes_.estilos)));
     }
-    if (textoCambiado || !plan.borrar.empty() || !plan.nuevos.empty()) {
+    // The main part is written again only when its text or its anchors change.
+    const bool anclasEnPrincipal =
+        !plan.nuevos.empty() ||
+        std::any_of(plan.borrar.begin(), plan.borrar.end(),
+                    [&](const auto& id) { return lectura.recorrido.anclas.contains(id); });
+    if (textoCambiado || anclasEnPrincipal) {
       plan.estiloReferencia = estilos.referencia;
       const auto sinAnclar = EditarDocumento(*lectura.documento, lectura.recorrido, plan);
       cambios.push_back({partes_.principal, lectura.documento->Serializar()});
@@ -452,7 +472,14 @@ class DocumentoDocx::Impl {
         AnadirParteComentarios(Nombres(lectura.documento->Raiz()), anadir, estilos, cambios);
       }
     }
-    if (!plan.borrar.empty()) QuitarExtensiones(lectura.leidos, plan.borrar, cambios);
+    if (!plan.borrar.empty()) {
+      QuitarExtensiones(lectura.leidos, plan.borrar, cambios);
+      for (const auto& nombre : PartesConAnclas(paquete_, partes_)) {
+        ParteXml parte(nombre, paquete_.Leer(nombre));
+        if (QuitarAnclas(parte.Raiz(), plan.borrar))
+          cambios.push_back({nombre, parte.Serializar()});
+      }
+    }
     // What is written is in `cambios` now: the parsed parts go before the package is built and
     // read back, so that two parsings of the document are never held at once.
     lectura = Lectura();
@@ -573,15 +600,17 @@ class DocumentoDocx::Impl {
     }
     std::map<std::string, const ComentarioXml*> escritos;
     for (const auto& comentario : lectura.leidos) escritos.emplace(comentario.id, &comentario);
+    const auto otras = AnclasEnOtrasPartes(paquete, PartesConAnclas(paquete, partes));
     for (const auto& id : borrados) {
-      if (escritos.contains(id) || lectura.recorrido.anclas.contains(id)) {
+      if (escritos.contains(id) || lectura.recorrido.anclas.contains(id) || otras.contains(id)) {
         ErrorInterno("queda rastro de un comentario eliminado");
       }
     }
     for (const auto& conocido : conocidos) {
       const auto escrito = escritos.find(conocido.id);
       const auto anclas = lectura.recorrido.anclas.find(conocido.id);
-      if (escrito == escritos.end() || anclas == lectura.recorrido.anclas.end() ||
+      if (escrito == escritos.end() ||
+          (anclas == lectura.recorrido.anclas.end() && !conocido.fuera) ||
           escrito->second->autor != conocido.autor ||
           escrito->second->iniciales != conocido.iniciales ||
           escrito->second->texto != NormalizarSaltos(conocido.texto)) {

@@ -47,6 +47,44 @@ pugi::xml_node AnteriorElemento(pugi::xml_node nodo) {
   return nodo;
 }
 
+}  // namespace
+
+// Anchors are taken as leaves and run properties are not searched, so that removing an anchor or
+// an emptied run never frees a node still listed.
+bool QuitarAnclas(pugi::xml_node raiz, const std::set<std::string>& ids) {
+  const Nombres nombres(raiz);
+  const auto tipo = [&](pugi::xml_node nodo) { return nombres.Clasificar(nodo.name()); };
+  std::vector<pugi::xml_node> anclas;
+  CadaElemento(raiz, [&](pugi::xml_node elemento) {
+    const auto t = tipo(elemento);
+    const bool ancla = t == Etiqueta::CommentRangeStart || t == Etiqueta::CommentRangeEnd ||
+                       t == Etiqueta::CommentReference;
+    if (ancla && ids.contains(nombres.Atributo(elemento, "id").value())) anclas.push_back(elemento);
+    return !ancla && t != Etiqueta::RPr;
+  });
+  std::vector<pugi::xml_node> runs;
+  std::set<pugi::xml_node> vistos;
+  for (const auto ancla : anclas) {
+    auto padre = ancla.parent();
+    if (tipo(ancla) == Etiqueta::CommentReference && tipo(padre) == Etiqueta::R &&
+        vistos.insert(padre).second) {
+      runs.push_back(padre);
+    }
+    padre.remove_child(ancla);
+  }
+  // A run left with nothing but its properties was the reference's own run.
+  std::for_each(runs.rbegin(), runs.rend(), [&](pugi::xml_node run) {
+    bool vacio = true;
+    for (auto hijo = run.first_child(); hijo; hijo = hijo.next_sibling()) {
+      if (hijo.type() == pugi::node_element && tipo(hijo) != Etiqueta::RPr) vacio = false;
+    }
+    if (vacio) run.parent().remove_child(run);
+  });
+  return !anclas.empty();
+}
+
+namespace {
+
 // Where new nodes go: before `antes` in `padre`, or at its end.
 struct Lugar {
   pugi::xml_node padre;
@@ -77,7 +115,7 @@ class Editor {
         raiz_(documento.Raiz()) {}
 
   std::set<std::string> Ejecutar() {
-    if (!plan_.borrar.empty()) QuitarAnclas();
+    if (!plan_.borrar.empty()) QuitarAnclas(raiz_, plan_.borrar);
     Reescribir();
     return Anclar();
   }
@@ -92,39 +130,6 @@ class Editor {
   }
   std::size_t PrimeraPieza(std::size_t parrafo) const {
     return parrafo == 0 ? 0 : recorrido_.marcas[parrafo - 1].piezasAntes;
-  }
-
-  // Anchors are taken as leaves and run properties are not searched, so that removing an anchor
-  // or an emptied run never frees a node still listed.
-  void QuitarAnclas() {
-    std::vector<pugi::xml_node> anclas;
-    CadaElemento(raiz_, [&](pugi::xml_node elemento) {
-      const auto tipo = Tipo(elemento);
-      const bool ancla = tipo == Etiqueta::CommentRangeStart || tipo == Etiqueta::CommentRangeEnd ||
-                         tipo == Etiqueta::CommentReference;
-      if (ancla && plan_.borrar.contains(nombres_.Atributo(elemento, "id").value())) {
-        anclas.push_back(elemento);
-      }
-      return !ancla && tipo != Etiqueta::RPr;
-    });
-    std::vector<pugi::xml_node> runs;
-    std::set<pugi::xml_node> vistos;
-    for (const auto ancla : anclas) {
-      auto padre = ancla.parent();
-      if (Tipo(ancla) == Etiqueta::CommentReference && Tipo(padre) == Etiqueta::R &&
-          vistos.insert(padre).second) {
-        runs.push_back(padre);
-      }
-      padre.remove_child(ancla);
-    }
-    // A run left with nothing but its properties was the reference's own run.
-    std::for_each(runs.rbegin(), runs.rend(), [&](pugi::xml_node run) {
-      bool vacio = true;
-      for (auto hijo = run.first_child(); hijo; hijo = hijo.next_sibling()) {
-        if (hijo.type() == pugi::node_element && Tipo(hijo) != Etiqueta::RPr) vacio = false;
-      }
-      if (vacio) run.parent().remove_child(run);
-    });
   }
 
   // Sets a w:t's text, with xml:space="preserve" when its blanks need it.

@@ -43,6 +43,10 @@ struct PlanDocumento {
 std::set<std::string> EditarDocumento(ParteXml& documento, const Recorrido& recorrido,
                                       const PlanDocumento& plan);
 
+// Removes the anchors of these comments from a part's tree, with the runs that only held a
+// reference; answers whether there were any.
+bool QuitarAnclas(pugi::xml_node raiz, const std::set<std::string>& ids);
+
 // The greatest w:id in the tree, or -1.
 std::int64_t MayorId(pugi::xml_node raiz);
 

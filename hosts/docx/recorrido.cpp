@@ -146,7 +146,8 @@ class Recorredor {
       if (hijo.type() != pugi::node_element) continue;
       const Nombres& nombres =
           Nombres::DeclaraEspacios(hijo) ? propios.emplace(exterior.Dentro(hijo)) : exterior;
-      switch (nombres.Clasificar(hijo.name())) {
+      const Etiqueta tipo = nombres.Clasificar(hijo.name());
+      switch (tipo) {
         case Etiqueta::T:
           if (Visible()) Texto(hijo);
           break;
@@ -180,8 +181,20 @@ class Recorredor {
           break;
         }
         default:
+          if (tipo == Etiqueta::Otra) Nota(hijo, nombres);
           AnclasOcultas(hijo, nombres);
           break;
+      }
+    }
+  }
+
+  void Nota(pugi::xml_node referencia, const Nombres& nombres) {
+    const std::string_view local = NombreLocal(referencia.name());
+    for (const std::string_view clase : {"footnote", "endnote"}) {
+      if (local.size() == clase.size() + 9 && local.starts_with(clase) &&
+          local.ends_with("Reference")) {
+        salida_.notas.try_emplace(
+            std::string(clase) + " " + nombres.Atributo(referencia, "id").value(), Posicion());
       }
     }
   }

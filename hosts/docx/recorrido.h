@@ -48,13 +48,15 @@ struct Anclas {
 };
 
 // The text a walk found, with its paragraph marks ('\r'), its pieces, the stretches closed by
-// fields and in-line content controls, and the comments' anchors by comment id.
+// fields and in-line content controls, the comments' anchors by comment id, and where the
+// references to notes are, by note ("footnote 2", "endnote 1").
 struct Recorrido {
   std::u16string texto;
   std::vector<Pieza> piezas;
   std::vector<Marca> marcas;
   std::vector<Encierro> encierros;
   std::unordered_map<std::string, Anclas> anclas;
+  std::unordered_map<std::string, std::int32_t> notas;
 };
 
 // Walks the body of a w:document.

@@ -261,6 +261,59 @@ TEST_F(Guardado, BorrarComentarioQuitaTodoRastroYRespetaLosDemas) {
   EXPECT_EQ(leido.Documento()->CommentList()[0]->author, "Marta");
 }
 
+// Word's collection holds every comment, wherever its anchors are: in a footnote (found where
+// the note's reference is) or nowhere (at the end of the text). Deleting them there deletes them
+// from the file, anchors in the notes included.
+TEST_F(Guardado, LosComentariosAncladosFueraDelTextoPrincipalTambienSeBorran) {
+  const auto comentario = [](const std::string& id, const std::string& autor,
+                             const std::string& iniciales) {
+    return "<w:comment w:id=\"" + id + "\" w:author=\"" + autor + "\" w:initials=\"" + iniciales +
+           "\"><w:p><w:r><w:t>nota " + id + "</w:t></w:r></w:p></w:comment>";
+  };
+  const auto anclado = [](const std::string& id, const std::string& texto) {
+    return "<w:commentRangeStart w:id=\"" + id + "\"/><w:r><w:t>" + texto +
+           "</w:t></w:r><w:commentRangeEnd w:id=\"" + id + "\"/><w:r><w:commentReference w:id=\"" +
+           id + "\"/></w:r>";
+  };
+  Docx docx;
+  docx.cuerpo =
+      "<w:p><w:r><w:t>Los padres</w:t></w:r><w:r><w:footnoteReference w:id=\"1\"/></w:r>"
+      "<w:r><w:t xml:space=\"preserve\"> llegan.</w:t></w:r></w:p>";
+  docx.notas = "<w:footnote w:id=\"1\"><w:p>" + anclado("5", "Nota") + anclado("6", " al pie") +
+               "</w:p></w:footnote>";
+  docx.comentarios = comentario("5", "Quillora", "QKV") + comentario("6", "Marta", "MR") +
+                     comentario("7", "Quillora", "QKV") + comentario("8", "Marta", "MR");
+  const auto entrada = Entrada(docx);
+  const auto antes = prueba::PartesDe(entrada);
+  auto documento = DocumentoDocx::Abrir(entrada);
+  std::vector<std::tuple<std::string, std::int32_t, std::int32_t>> leidos;
+  for (const auto& c : documento.Documento()->CommentList()) {
+    leidos.emplace_back(c->Text(), c->Scope().start, c->Scope().end);
+  }
+  EXPECT_EQ(leidos,
+            (std::vector<std::tuple<std::string, std::int32_t, std::int32_t>>{
+                {"nota 5", 10, 10}, {"nota 6", 10, 10}, {"nota 7", 18, 18}, {"nota 8", 18, 18}}));
+  auto comentarios = documento.Documento()->GetComments();
+  for (std::int32_t i = 1; i <= comentarios->Count();) {
+    if (comentarios->Item(i)->GetInitial() == "QKV") {
+      comentarios->Item(i)->Delete();
+    } else {
+      ++i;
+    }
+  }
+  documento.Guardar(carpeta / "salida.docx");
+
+  const auto despues = prueba::PartesDe(carpeta / "salida.docx");
+  EXPECT_EQ(despues.at("word/document.xml"), antes.at("word/document.xml"));
+  EXPECT_EQ(despues.at("word/footnotes.xml").find("w:id=\"5\""), std::string::npos);
+  EXPECT_NE(despues.at("word/footnotes.xml").find(anclado("6", " al pie")), std::string::npos);
+  EXPECT_NE(despues.at("word/footnotes.xml").find("<w:t>Nota</w:t>"), std::string::npos);
+  auto leido = DocumentoDocx::Abrir(carpeta / "salida.docx");
+  std::vector<std::string> quedan;
+  for (const auto& c : leido.Documento()->CommentList()) quedan.push_back(c->Text());
+  EXPECT_EQ(quedan, (std::vector<std::string>{"nota 6", "nota 8"}));
+}
+
 TEST_F(Guardado, IdsNuevosPorEncimaDeTodosLosUsados) {
   Docx docx = Frase();
   docx.comentarios = R"(<w:comment w:id="40" w:author="X" w:initials="X"><w:p/></w:comment>)";
@@ -298,7 +351,7 @@ TEST_F(Guardado, IdsNuevosNoPasanDeLosQueWordAdmite) {
   EXPECT_EQ(nuevos, (std::vector<std::string>{"1", "3", "4"}));
   auto leido = DocumentoDocx::Abrir(carpeta / "salida.docx");
   const auto& lista = leido.Documento()->CommentList();
-  ASSERT_EQ(lista.size(), 3u);
+  ASSERT_EQ(lista.size(), 4u);  // X's comment, anchored nowhere, last
   EXPECT_EQ(lista[2]->Scope().start, 26);
   EXPECT_EQ(lista[2]->Text(), "c");
 }

@@ -156,10 +156,12 @@ Entradas Docx::Paquete() const {
           "http://schemas.microsoft.com/office/2018/08/relationships/commentsExtensible",
           "w16cex:commentsExtensible", *extensibles);
   }
-  entradas.emplace_back(carpeta + "footnotes.xml",
-                        declaracion + "<w:footnotes" + kEspacios +
-                            "><w:footnote w:id=\"1\"><w:p><w:r><w:t>Nota al "
-                            "pie</w:t></w:r></w:p></w:footnote></w:footnotes>");
+  entradas.emplace_back(
+      carpeta + "footnotes.xml",
+      declaracion + "<w:footnotes" + kEspacios + ">" +
+          notas.value_or("<w:footnote w:id=\"1\"><w:p><w:r><w:t>Nota al pie</w:t></w:r></w:p>"
+                         "</w:footnote>") +
+          "</w:footnotes>");
   entradas.emplace(entradas.begin(), principal,
                    documento ? *documento
                              : declaracion + "<w:document" + kEspacios + "><w:body>" + cuerpo +

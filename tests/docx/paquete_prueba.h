@@ -52,6 +52,7 @@ struct Docx {
   std::optional<std::string> extendidos;
   std::optional<std::string> ids;
   std::optional<std::string> extensibles;
+  std::optional<std::string> notas;  // the footnotes part's content, instead of one plain note
   std::string principal = "word/document.xml";
   std::optional<std::string> documento;  // the whole main part, instead of one around `cuerpo`
 

@@ -135,7 +135,7 @@ TEST(ComentariosLeidos, AutorInicialesTextoYAlcanceEnOrden) {
   docx.Escribir(carpeta / "a.docx");
   auto documento = DocumentoDocx::Abrir(carpeta / "a.docx");
   const auto& lista = documento.Documento()->CommentList();
-  ASSERT_EQ(lista.size(), 3u);
+  ASSERT_EQ(lista.size(), 4u);
   EXPECT_EQ(lista[0]->author, "Marta");
   EXPECT_EQ(lista[0]->initials, "MR");
   EXPECT_EQ(lista[0]->Text(), "Primera\rlínea\tdos");
@@ -144,9 +144,13 @@ TEST(ComentariosLeidos, AutorInicialesTextoYAlcanceEnOrden) {
   EXPECT_EQ(lista[1]->author, "Jorge");
   EXPECT_EQ(lista[1]->Scope().start, 19);
   EXPECT_EQ(lista[1]->Scope().end, 19);
-  // A comment on deleted text sits where the deletion is, so that it can still be deleted.
+  // A comment on deleted text sits where the deletion is, so that it can still be deleted; one
+  // anchored nowhere, at the end of the text.
   EXPECT_EQ(lista[2]->author, "Ana");
   EXPECT_EQ(lista[2]->Scope().start, 19);
+  EXPECT_EQ(lista[3]->author, "Nadie");
+  EXPECT_EQ(lista[3]->Scope().start, 22);
+  EXPECT_EQ(lista[3]->Scope().end, 22);
 }
 
 }  // namespace
