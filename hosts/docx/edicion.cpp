@@ -248,8 +248,8 @@ class Editor {
     return Emitir({run, {}}, texto);
   }
 
-  // Where a comment's reference run goes when not right after its range: after a stretch that
-  // closes later (by its index in the walk's list), or at the start of a paragraph.
+  // Where a comment's reference run goes when not right after its range: after the stretch
+  // (by its index in the walk's list) the range ends in, or at the start of a paragraph.
   struct Destino {
     std::optional<std::size_t> encierro;
     std::optional<std::size_t> parrafo;
@@ -261,8 +261,8 @@ class Editor {
     return {piezas_[encierro.primeraPieza].inicio, ultima.inicio + ultima.largo};
   }
 
-  // The last-closing stretch around the place just after `posicion`, from the stretches that
-  // close after `despues`.
+  // Of the stretches that close after `despues`, the last to close that holds the character
+  // before `posicion`.
   std::optional<std::size_t> EncierroEn(std::int32_t posicion,
                                         std::optional<std::size_t> despues) const {
     std::optional<std::size_t> hallado;
