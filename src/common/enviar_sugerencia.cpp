@@ -2,6 +2,7 @@
 
 #include "common/leer_registro.h"
 #include "common/shell.h"
+#include "common/texto_unicode.h"
 
 namespace quillora::comun {
 
@@ -9,27 +10,12 @@ namespace {
 
 constexpr std::string_view kAsunto = "[Quillora] Sugerencia";
 
-// Characters a mailto address or header value may hold as they are: the unreserved ones and the
-// delimiters that do not end an address.
-bool Literal(unsigned char c) {
-  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
-  return std::string_view("-._~!$'()*+,;:@").find(static_cast<char>(c)) != std::string_view::npos;
-}
+// Characters a mailto address or header value may hold as they are, besides letters and
+// digits: the unreserved ones and the delimiters that do not end an address.
+constexpr std::string_view kLiterales = "-._~!$'()*+,;:@";
 
 std::string Codificar(std::string_view texto) {
-  constexpr char kHex[] = "0123456789ABCDEF";
-  std::string codificado;
-  for (const char caracter : texto) {
-    const auto c = static_cast<unsigned char>(caracter);
-    if (Literal(c)) {
-      codificado += caracter;
-    } else {
-      codificado += '%';
-      codificado += kHex[c >> 4];
-      codificado += kHex[c & 0x0F];
-    }
-  }
-  return codificado;
+  return texto::CodificarPorcentaje(texto, kLiterales);
 }
 
 }  // namespace

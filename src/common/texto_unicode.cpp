@@ -1,7 +1,7 @@
 #include "common/texto_unicode.h"
 
-#include <unicode/ucnv.h>
 #include <unicode/uchar.h>
+#include <unicode/ucnv.h>
 #include <unicode/ustring.h>
 #include <unicode/utf8.h>
 
@@ -50,9 +50,9 @@ std::string Windows1252AUtf8(std::string_view texto) {
   // One byte of the code page never yields more than three UTF-8 bytes.
   std::string resultado(texto.size() * 3 + 1, '\0');
   UErrorCode estado = U_ZERO_ERROR;
-  const auto longitud =
-      ucnv_convert("UTF-8", "windows-1252", resultado.data(), static_cast<int32_t>(resultado.size()),
-                   texto.data(), static_cast<int32_t>(texto.size()), &estado);
+  const auto longitud = ucnv_convert("UTF-8", "windows-1252", resultado.data(),
+                                     static_cast<int32_t>(resultado.size()), texto.data(),
+                                     static_cast<int32_t>(texto.size()), &estado);
   Comprobar(estado);
   resultado.resize(static_cast<size_t>(longitud));
   return resultado;
@@ -148,6 +148,24 @@ ClaseCaracter Clasificar(char32_t c) {
   const auto mascara = U_GET_GC_MASK(static_cast<UChar32>(c));
   return (mascara & (U_GC_L_MASK | U_GC_M_MASK | U_GC_N_MASK)) != 0 ? ClaseCaracter::Palabra
                                                                     : ClaseCaracter::Puntuacion;
+}
+
+std::string CodificarPorcentaje(std::string_view texto, std::string_view conservados) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string codificado;
+  for (const char caracter : texto) {
+    const auto c = static_cast<unsigned char>(caracter);
+    const bool alfanumerico =
+        (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    if (alfanumerico || (c < 0x80 && conservados.find(caracter) != std::string_view::npos)) {
+      codificado += caracter;
+    } else {
+      codificado += '%';
+      codificado += kHex[c >> 4];
+      codificado += kHex[c & 0x0F];
+    }
+  }
+  return codificado;
 }
 
 }  // namespace quillora::texto

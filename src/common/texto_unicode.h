@@ -29,6 +29,10 @@ std::u32string CodePoints(std::string_view utf8);
 // Appends the UTF-8 form of a code point.
 void AnadirUtf8(std::string& destino, char32_t c);
 
+// The bytes of the text percent-encoded ("%C3%B1"), but for ASCII letters and digits and the
+// characters of `conservados`, which stay as they are.
+std::string CodificarPorcentaje(std::string_view texto, std::string_view conservados);
+
 // The text without leading and trailing U+0020 blanks (tabs and other spaces stay).
 std::string_view SinBlancosExteriores(std::string_view utf8);
 

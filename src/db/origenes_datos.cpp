@@ -5,7 +5,6 @@
 #include <sqlext.h>
 
 #include <array>
-#include <cctype>
 #include <filesystem>
 #include <memory>
 
@@ -43,21 +42,7 @@ bool ExisteOrigenDatos(const std::string& nombre) {
 }
 
 std::string BaseSqlite(const std::filesystem::path& archivo) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string uri = "file:";
-  for (const char c : std::filesystem::absolute(archivo).string()) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (std::isalnum(byte) != 0 && byte < 0x80) {
-      uri += c;
-    } else if (c == '/' || c == '.' || c == '_' || c == '~' || c == '-') {
-      uri += c;
-    } else {
-      uri += '%';
-      uri += kHex[byte >> 4];
-      uri += kHex[byte & 0xF];
-    }
-  }
-  return uri;
+  return "file:" + texto::CodificarPorcentaje(std::filesystem::absolute(archivo).string(), "/._~-");
 }
 
 std::optional<std::string> ControladorSqlite() {
