@@ -40,10 +40,13 @@ std::string DocumentoXml(int palabras) {
       for (int i = 0; i < 10 && escritas < palabras; ++i, ++escritas) {
         azar = azar * 1103515245u + 12345u;
         const std::string palabra = kPalabras[(azar >> 16) % kPalabras.size()];
+        // Words cut between two runs are cut between characters, not inside one.
+        auto mitad = palabra.size() / 2;
+        while (mitad > 0 && (static_cast<unsigned char>(palabra[mitad]) & 0xC0) == 0x80) --mitad;
         if (run == 1 && i == 9) {
-          xml += palabra.substr(0, palabra.size() / 2);
+          xml += palabra.substr(0, mitad);
         } else if (run == 2 && i == 0) {
-          xml += palabra.substr(palabra.size() / 2) + " ";
+          xml += palabra.substr(mitad) + " ";
         } else {
           xml += palabra + " ";
         }
