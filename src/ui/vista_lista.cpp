@@ -50,11 +50,9 @@ void VistaLista::Clear() {
   pendiente_ = false;
 }
 
-void VistaLista::Refresh() {
-  pendiente_ = ordenada_;
-  OrdenarPendientes();
-}
+void VistaLista::Refresh() { pendiente_ = ordenada_; }
 
+// Setting several of these in a row sorts once, when the rows are next read.
 void VistaLista::SetSortKey(std::int32_t clave) {
   claveOrden_ = clave;
   Refresh();

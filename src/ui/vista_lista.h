@@ -45,7 +45,7 @@ class VistaLista : public Control {
   void Add(Fila fila);
   void Remove(std::size_t posicion);
   void Clear();
-  // Draws the list again: sorts its rows when it is sorted.
+  // Draws the list again: a sorted list sorts its rows (when they are next read).
   void Refresh();
 
   std::int32_t GetSortKey() const { return claveOrden_; }
