@@ -136,26 +136,32 @@ struct Lectura {
   std::vector<ComentarioXml> leidos;
 };
 
+// The comments part, when there is one, into `lectura`.
+void LeerParteComentarios(const Paquete& paquete, const Partes& partes, Lectura& lectura) {
+  lectura.comentarios.reset();
+  lectura.leidos.clear();
+  if (!partes.comentarios) return;
+  lectura.comentarios =
+      std::make_unique<ParteXml>(*partes.comentarios, paquete.Leer(*partes.comentarios));
+  lectura.leidos = LeerComentarios(*lectura.comentarios);
+  // Anchors and edits find a comment by its number: with two of one number, deleting one mark
+  // would delete the other comment too.
+  std::unordered_set<std::string> ids;
+  for (const auto& comentario : lectura.leidos) {
+    if (!ids.insert(comentario.id).second) {
+      throw ErrorDocx(
+          "El documento .docx no se puede tratar sin riesgo: tiene dos comentarios con el "
+          "número " +
+          comentario.id);
+    }
+  }
+}
+
 Lectura Leer(const Paquete& paquete, const Partes& partes) {
   Lectura lectura;
   lectura.documento = std::make_unique<ParteXml>(partes.principal, paquete.Leer(partes.principal));
   lectura.recorrido = RecorrerDocumento(*lectura.documento);
-  if (partes.comentarios) {
-    lectura.comentarios =
-        std::make_unique<ParteXml>(*partes.comentarios, paquete.Leer(*partes.comentarios));
-    lectura.leidos = LeerComentarios(*lectura.comentarios);
-    // Anchors and edits find a comment by its number: with two of one number, deleting one mark
-    // would delete the other comment too.
-    std::unordered_set<std::string> ids;
-    for (const auto& comentario : lectura.leidos) {
-      if (!ids.insert(comentario.id).second) {
-        throw ErrorDocx(
-            "El documento .docx no se puede tratar sin riesgo: tiene dos comentarios con el "
-            "número " +
-            comentario.id);
-      }
-    }
-  }
+  LeerParteComentarios(paquete, partes, lectura);
   return lectura;
 }
 
@@ -189,7 +195,8 @@ class DocumentoDocx::Impl {
  public:
   explicit Impl(std::vector<std::uint8_t> bytes)
       : paquete_(std::move(bytes)), partes_(LocalizarPartes(paquete_)) {
-    Lectura lectura = Leer(paquete_, partes_);
+    lectura_ = Leer(paquete_, partes_);
+    const Lectura& lectura = *lectura_;
     const auto& texto = lectura.recorrido.texto;
     std::vector<std::string> parrafos;
     std::size_t inicio = 0;
@@ -241,6 +248,8 @@ class DocumentoDocx::Impl {
       conocidos_.push_back(
           {datos, anclado.xml->id, datos->author, datos->initials, datos->Text(), anclado.fuera});
     }
+    // The story holds the text from now on.
+    lectura_->recorrido.texto = std::u16string();
   }
 
   const std::shared_ptr<memory::MemoryDocument>& Documento() const { return documento_; }
@@ -248,15 +257,26 @@ class DocumentoDocx::Impl {
   std::size_t NoAnclados() const { return noAnclados_; }
 
   void Guardar(const std::filesystem::path* ruta, AvisoTemporal aviso) {
-    Guardado guardado = Preparar();
-    if (ruta != nullptr) {
-      EscribirAtomicamente(*ruta, guardado.paquete ? guardado.paquete->Bytes() : paquete_.Bytes(),
-                           aviso);
+    Guardado guardado;
+    try {
+      guardado = Preparar();
+      if (ruta != nullptr) {
+        EscribirAtomicamente(*ruta, guardado.paquete ? guardado.paquete->Bytes() : paquete_.Bytes(),
+                             aviso);
+      }
+    } catch (...) {
+      // The kept tree may hold edits of the save that failed: the next one reads the file again.
+      lectura_.reset();
+      throw;
     }
     if (guardado.paquete) {
       paquete_ = std::move(*guardado.paquete);
       partes_ = std::move(guardado.partes);
-      Basar(guardado.recorrido);
+      lectura_->recorrido = std::move(guardado.recorrido);
+      Basar(lectura_->recorrido);
+      lectura_->recorrido.texto = std::u16string();
+      lectura_->comentarios = std::move(guardado.comentarios);
+      lectura_->leidos = std::move(guardado.leidos);
       conocidos_ = std::move(guardado.conocidos);
     }
     // What was not written goes from the document too, so that it shows what the file holds.
@@ -273,6 +293,8 @@ class DocumentoDocx::Impl {
     std::optional<Paquete> paquete;  // none when nothing changed
     Partes partes;
     Recorrido recorrido;
+    std::unique_ptr<ParteXml> comentarios;
+    std::vector<ComentarioXml> leidos;
     std::vector<Conocido> conocidos;
     std::vector<std::shared_ptr<memory::CommentData>> noAnclados;
   };
@@ -378,8 +400,23 @@ class DocumentoDocx::Impl {
     return cambios;
   }
 
-  // Everything a save writes is worked out on a fresh parse of the saved parts, so that a save
-  // that fails leaves this object as it was, and is read back before it is accepted.
+  // The main part's tree as last read or saved: kept from the last read or save, or read again
+  // after a save that failed.
+  Lectura& Leida() {
+    if (lectura_) return *lectura_;
+    Lectura lectura = Leer(paquete_, partes_);
+    if (lectura.recorrido.texto != (sinParrafos_ ? std::u16string() : base_) ||
+        lectura.recorrido.piezas.size() != piezas_.size() ||
+        lectura.recorrido.marcas.size() != (sinParrafos_ ? 0 : marcas_.size())) {
+      ErrorInterno("el documento leído de nuevo no coincide con el abierto");
+    }
+    lectura.recorrido.texto = std::u16string();
+    lectura_ = std::move(lectura);
+    return *lectura_;
+  }
+
+  // A save edits the kept tree of the main part and is checked before it is accepted: the
+  // edited tree is walked again and the comments part written is read back.
   Guardado Preparar() {
     // A closed document has dropped its comments: saving it would delete them from the file.
     try {
@@ -402,12 +439,7 @@ class DocumentoDocx::Impl {
           "No se puede guardar el documento: no tiene ningún párrafo donde anclar un comentario");
     }
 
-    Lectura lectura = Leer(paquete_, partes_);
-    if (lectura.recorrido.texto != (sinParrafos_ ? std::u16string() : base_) ||
-        lectura.recorrido.piezas.size() != piezas_.size() ||
-        lectura.recorrido.marcas.size() != (sinParrafos_ ? 0 : marcas_.size())) {
-      ErrorInterno("el documento leído de nuevo no coincide con el abierto");
-    }
+    Lectura& lectura = Leida();
 
     std::vector<Conocido> conocidos;
     for (const auto& conocido : conocidos_) {
@@ -480,9 +512,10 @@ class DocumentoDocx::Impl {
           cambios.push_back({nombre, parte.Serializar()});
       }
     }
-    // What is written is in `cambios` now: the parsed parts go before the package is built and
-    // read back, so that two parsings of the document are never held at once.
-    lectura = Lectura();
+    // The comments part written is read back from the new package: the old one goes first, so
+    // that two parsings of it are never held at once.
+    lectura.comentarios.reset();
+    lectura.leidos = {};
 
     Guardado guardado;
     guardado.noAnclados = std::move(noAnclados);
@@ -490,8 +523,7 @@ class DocumentoDocx::Impl {
         paquete_.Escribir(cambios, paquete_.Fecha(*paquete_.Buscar(partes_.principal))));
     cambios = {};
     guardado.partes = LocalizarPartes(*guardado.paquete);
-    Comprobar(*guardado.paquete, guardado.partes, texto, conocidos, plan.borrar, esperados,
-              guardado.recorrido);
+    Comprobar(*lectura.documento, texto, conocidos, plan.borrar, esperados, guardado);
     guardado.conocidos = std::move(conocidos);
     return guardado;
   }
@@ -586,21 +618,25 @@ class DocumentoDocx::Impl {
     quitar(partes_.extensibles, "commentExtensible", "durableId", durables, nullptr);
   }
 
-  // Reads the package about to be written as a later open would, and refuses it unless it holds
-  // the text and comments of the document in memory.
+  // Refuses the package about to be written unless a later open would find in it the text and
+  // comments of the document in memory: the edited main part is walked again, and the comments
+  // part, read back, is kept for the next save.
   static void Comprobar(
-      const Paquete& paquete, const Partes& partes, const std::u16string& texto,
+      const ParteXml& documento, const std::u16string& texto,
       const std::vector<Conocido>& conocidos, const std::set<std::string>& borrados,
       const std::map<std::string, std::pair<std::int32_t, std::int32_t>>& esperados,
-      Recorrido& recorrido) {
-    Lectura lectura = Leer(paquete, partes);
+      Guardado& guardado) {
+    const Paquete& paquete = *guardado.paquete;
+    Lectura lectura;
+    lectura.recorrido = RecorrerDocumento(documento);
+    LeerParteComentarios(paquete, guardado.partes, lectura);
     const bool sinParrafos = lectura.recorrido.marcas.empty();
     if (lectura.recorrido.texto != (sinParrafos ? std::u16string() : texto)) {
       ErrorInterno("el texto escrito no es el del documento");
     }
-    std::map<std::string, const ComentarioXml*> escritos;
+    std::unordered_map<std::string_view, const ComentarioXml*> escritos;
     for (const auto& comentario : lectura.leidos) escritos.emplace(comentario.id, &comentario);
-    const auto otras = AnclasEnOtrasPartes(paquete, PartesConAnclas(paquete, partes));
+    const auto otras = AnclasEnOtrasPartes(paquete, PartesConAnclas(paquete, guardado.partes));
     for (const auto& id : borrados) {
       if (escritos.contains(id) || lectura.recorrido.anclas.contains(id) || otras.contains(id)) {
         ErrorInterno("queda rastro de un comentario eliminado");
@@ -624,11 +660,14 @@ class DocumentoDocx::Impl {
         }
       }
     }
-    recorrido = std::move(lectura.recorrido);
+    guardado.recorrido = std::move(lectura.recorrido);
+    guardado.comentarios = std::move(lectura.comentarios);
+    guardado.leidos = std::move(lectura.leidos);
   }
 
   Paquete paquete_;
   Partes partes_;
+  std::optional<Lectura> lectura_;  // none after a save that failed
   std::shared_ptr<memory::MemoryDocument> documento_;
   std::shared_ptr<memory::Story> historia_;  // outlives the live stretches below
   std::u16string base_;

@@ -73,7 +73,13 @@ bool NombreXml(std::string_view nombre) {
 
 void Paquete::Cerrar::operator()(zip* archivo) const { zip_discard(archivo); }
 
-Paquete::Paquete(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
+Paquete::Paquete(std::vector<std::uint8_t> bytes) : Paquete(std::move(bytes), Cota::Memoria) {}
+
+Paquete Paquete::Propio(std::vector<std::uint8_t> bytes) {
+  return Paquete(std::move(bytes), Cota::Ninguna);
+}
+
+Paquete::Paquete(std::vector<std::uint8_t> bytes, Cota cota) : bytes_(std::move(bytes)) {
   if (bytes_.empty()) throw ErrorDocx("El archivo no es un documento .docx: está vacío");
   if (bytes_.size() >= sizeof kFirmaOle &&
       std::equal(std::begin(kFirmaOle), std::end(kFirmaOle), bytes_.begin())) {
@@ -109,6 +115,7 @@ Paquete::Paquete(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
     entrada.comprimido = estado.comp_size;
     entrada.metodo = (estado.valid & ZIP_STAT_COMP_METHOD) ? estado.comp_method : ZIP_CM_DEFLATE;
     entrada.fecha = (estado.valid & ZIP_STAT_MTIME) ? estado.mtime : 0;
+    entrada.crc = (estado.valid & ZIP_STAT_CRC) ? estado.crc : 0;
     if ((estado.valid & ZIP_STAT_ENCRYPTION_METHOD) && estado.encryption_method != ZIP_EM_NONE) {
       throw ErrorDocx(
           "El documento está cifrado con contraseña; quite la contraseña y vuelva a intentarlo");
@@ -127,7 +134,7 @@ Paquete::Paquete(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
   }
   const std::uint64_t enArchivo = std::min<std::uint64_t>(bytes_.size(), kMaximoArchivo);
   const std::uint64_t permitido = (kMemoria - enArchivo * kPorByteArchivo) / kPorByteXml;
-  if (xml > permitido) {
+  if (cota == Cota::Memoria && xml > permitido) {
     throw ErrorDocx(
         "El documento .docx es demasiado grande para tratarlo sin agotar la memoria: sus partes "
         "XML ocupan " +
@@ -164,6 +171,44 @@ std::string Paquete::Leer(std::string_view parte) const {
   return Leer(*entrada);
 }
 
+std::uint64_t Paquete::Estimacion() const {
+  std::uint64_t xml = 0;
+  for (const auto& entrada : entradas_) xml += entrada.xml ? entrada.tamano : 0;
+  return xml * kPorByteXml + bytes_.size() * kPorByteArchivo;
+}
+
+zip_file* Paquete::AbrirEntrada(std::size_t entrada) const {
+  zip_file_t* archivo = zip_fopen_index(zip_.get(), entrada, 0);
+  if (archivo == nullptr) {
+    throw ErrorDocx("El documento .docx está dañado: la parte «" + entradas_[entrada].nombre +
+                    "» no se puede descomprimir");
+  }
+  return archivo;
+}
+
+bool Paquete::Contiene(std::size_t entrada, std::string_view contenido) const {
+  if (entradas_[entrada].tamano != contenido.size()) return false;
+  zip_file_t* archivo = AbrirEntrada(entrada);
+  std::array<char, 1 << 16> bloque;
+  std::size_t leidos = 0;
+  bool igual = true;
+  for (;;) {
+    const zip_int64_t n = zip_fread(archivo, bloque.data(), bloque.size());
+    if (n <= 0) {
+      igual = n == 0 && leidos == contenido.size();
+      break;
+    }
+    const auto cuantos = static_cast<std::size_t>(n);
+    if (cuantos > contenido.size() - leidos ||
+        contenido.substr(leidos, cuantos) != std::string_view(bloque.data(), cuantos)) {
+      igual = false;
+      break;
+    }
+    leidos += cuantos;
+  }
+  return zip_fclose(archivo) == 0 && igual;
+}
+
 std::string Paquete::Leer(std::size_t entrada) const {
   const auto& datos = entradas_[entrada];
   if (!datos.xml && datos.tamano > kParteGrande) {
@@ -177,8 +222,7 @@ std::string Paquete::Leer(std::size_t entrada) const {
     return ErrorDocx("El documento .docx está dañado: la parte «" + datos.nombre +
                      "» no se puede descomprimir");
   };
-  zip_file_t* archivo = zip_fopen_index(zip_.get(), entrada, 0);
-  if (archivo == nullptr) throw danada();
+  zip_file_t* archivo = AbrirEntrada(entrada);
   // One byte more than declared tells a part that lies about its size.
   std::string contenido(datos.tamano + 1, '\0');
   std::uint64_t leidos = 0;
@@ -200,9 +244,9 @@ std::string Paquete::Leer(std::size_t entrada) const {
   return contenido;
 }
 
-std::vector<std::uint8_t> Paquete::Escribir(const std::vector<CambioParte>& cambios,
-                                            std::time_t fechaNuevas) const {
-  if (cambios.empty()) return bytes_;
+Paquete Paquete::Escribir(const std::vector<CambioParte>& cambios,
+                          std::time_t fechaNuevas) const {
+  if (cambios.empty()) return Propio(bytes_);
   auto fallo = [](const std::string& detalle) {
     return ErrorDocx("No se puede guardar el documento: " + detalle);
   };
@@ -273,7 +317,33 @@ std::vector<std::uint8_t> Paquete::Escribir(const std::vector<CambioParte>& camb
   if (leidos < 0 || static_cast<std::uint64_t>(leidos) != salida.size()) {
     throw fallo("no se pudo leer el paquete escrito");
   }
-  return salida;
+  Paquete escrito = Propio(std::move(salida));
+  ComprobarEscrito(escrito, cambios);
+  return escrito;
+}
+
+void Paquete::ComprobarEscrito(const Paquete& escrito, const std::vector<CambioParte>& cambios) const {
+  const auto fallo = [] {
+    return ErrorDocx(
+        "No se puede guardar el documento sin dañarlo: el paquete escrito no guarda lo que se "
+        "quería escribir");
+  };
+  std::vector<bool> cambiadas(escrito.entradas_.size());
+  for (const auto& cambio : cambios) {
+    const auto entrada = escrito.Buscar(cambio.nombre);
+    if (!entrada || !escrito.Contiene(*entrada, cambio.contenido)) throw fallo();
+    cambiadas[*entrada] = true;
+  }
+  if (escrito.entradas_.size() < entradas_.size()) throw fallo();
+  for (std::size_t i = 0; i < entradas_.size(); ++i) {
+    const auto& antes = entradas_[i];
+    const auto& ahora = escrito.entradas_[i];
+    if (ahora.nombre != antes.nombre) throw fallo();
+    if (!cambiadas[i] && (ahora.tamano != antes.tamano || ahora.crc != antes.crc)) throw fallo();
+  }
+  for (std::size_t i = entradas_.size(); i < escrito.entradas_.size(); ++i) {
+    if (!cambiadas[i]) throw fallo();
+  }
 }
 
 }  // namespace quillora::docx

@@ -11,6 +11,7 @@
 #include <vector>
 
 struct zip;
+struct zip_file;
 
 namespace quillora::docx {
 
@@ -44,6 +45,9 @@ class Paquete {
   static constexpr std::uint64_t kParteGrande = 1ull << 20;
 
   explicit Paquete(std::vector<std::uint8_t> bytes);
+  // A package this host wrote: its memory was accounted for by what it holds, so it is not
+  // refused for its size.
+  static Paquete Propio(std::vector<std::uint8_t> bytes);
   Paquete(Paquete&&) noexcept;
   Paquete& operator=(Paquete&&) noexcept;
   ~Paquete();
@@ -58,10 +62,14 @@ class Paquete {
   std::string Leer(std::string_view parte) const;
   std::time_t Fecha(std::size_t entrada) const { return entradas_[entrada].fecha; }
 
+  // What this package is estimated to take in memory once opened, by the figures above.
+  std::uint64_t Estimacion() const;
+
   // A new package with these parts written; every other entry is copied as it is stored, in
-  // its place. New entries take the date `fechaNuevas`.
-  std::vector<std::uint8_t> Escribir(const std::vector<CambioParte>& cambios,
-                                     std::time_t fechaNuevas) const;
+  // its place. New entries take the date `fechaNuevas`. The new package is read back entry by
+  // entry before it is answered: each written part must hold exactly its content, each copied
+  // one the same bytes (size and CRC) as here.
+  Paquete Escribir(const std::vector<CambioParte>& cambios, std::time_t fechaNuevas) const;
 
  private:
   struct Entrada {
@@ -71,10 +79,18 @@ class Paquete {
     std::uint64_t comprimido = 0;
     std::int32_t metodo = 0;
     std::time_t fecha = 0;
+    std::uint32_t crc = 0;
   };
   struct Cerrar {
     void operator()(zip* archivo) const;
   };
+
+  enum class Cota { Memoria, Ninguna };
+  Paquete(std::vector<std::uint8_t> bytes, Cota cota);
+  // Whether the entry decompresses to exactly `contenido`, read a block at a time.
+  bool Contiene(std::size_t entrada, std::string_view contenido) const;
+  zip_file* AbrirEntrada(std::size_t entrada) const;
+  void ComprobarEscrito(const Paquete& escrito, const std::vector<CambioParte>& cambios) const;
 
   std::vector<std::uint8_t> bytes_;
   std::unique_ptr<zip, Cerrar> zip_;

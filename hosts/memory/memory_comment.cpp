@@ -65,6 +65,7 @@ bool MemoryComments::Includes(const CommentData& comment) const {
 
 std::int32_t MemoryComments::Count() const {
   document_->CheckOpen();
+  if (!within_) return document_->CommentCount();
   std::int32_t count = 0;
   for (const auto& comment : document_->CommentList()) count += Includes(*comment) ? 1 : 0;
   return count;
@@ -72,6 +73,9 @@ std::int32_t MemoryComments::Count() const {
 
 std::shared_ptr<word::Comment> MemoryComments::Item(std::int32_t index) const {
   document_->CheckOpen();
+  if (!within_ && index >= 1 && index <= document_->CommentCount()) {
+    return std::make_shared<MemoryComment>(document_, document_->CommentAt(index - 1));
+  }
   std::int32_t position = 0;
   for (const auto& comment : document_->CommentList()) {
     if (Includes(*comment) && ++position == index) {

@@ -51,10 +51,48 @@ std::shared_ptr<word::Range> MemoryDocument::Range(std::int32_t start, std::int3
 
 std::string MemoryDocument::MainText() const { return texto::Utf16AUtf8(main_->Text()); }
 
+const std::vector<std::shared_ptr<CommentData>>& MemoryDocument::CommentList() const {
+  Compact();
+  return comments_;
+}
+
+void MemoryDocument::Compact() const {
+  if (removed_ == 0) return;
+  std::erase(comments_, nullptr);
+  removed_ = 0;
+  cursorIndex_ = cursorPlace_ = 0;
+}
+
+const std::shared_ptr<CommentData>& MemoryDocument::CommentAt(std::int32_t index) const {
+  if (index < 0 || index >= CommentCount()) {
+    throw word::HostError("No existe el comentario " + std::to_string(index + 1));
+  }
+  const auto buscado = static_cast<std::size_t>(index);
+  if (removed_ == 0) {
+    cursorIndex_ = cursorPlace_ = buscado;
+    return comments_[buscado];
+  }
+  if (buscado < cursorIndex_) cursorIndex_ = cursorPlace_ = 0;
+  // The cursor's place may have been emptied since: step to the next comment.
+  while (comments_[cursorPlace_] == nullptr) ++cursorPlace_;
+  while (cursorIndex_ < buscado) {
+    do {
+      ++cursorPlace_;
+    } while (comments_[cursorPlace_] == nullptr);
+    ++cursorIndex_;
+  }
+  return comments_[cursorPlace_];
+}
+
 std::shared_ptr<CommentData> MemoryDocument::AddComment(std::int32_t start, std::int32_t end,
                                                         const std::string& text) {
   CheckOpen();
   CheckSpan(start, end);
+  if (static_cast<std::size_t>(CommentCount()) >= limit_) {
+    throw word::HostError("El documento no admite más comentarios sin agotar la memoria: tiene " +
+                          std::to_string(CommentCount()) + ", el máximo que cabe");
+  }
+  Compact();
   auto comment = std::make_shared<CommentData>(main_, start, end, text);
   // Comments stay in the order of their scopes; a new one goes after those starting with it.
   const auto place = std::upper_bound(comments_.begin(), comments_.end(), start,
@@ -62,17 +100,30 @@ std::shared_ptr<CommentData> MemoryDocument::AddComment(std::int32_t start, std:
                                         return pos < c->Scope().start;
                                       });
   comments_.insert(place, comment);
+  cursorIndex_ = cursorPlace_ = 0;
   return comment;
 }
 
 void MemoryDocument::RemoveComment(const CommentData& comment) {
-  std::erase_if(comments_, [&comment](const auto& c) { return c.get() == &comment; });
+  // Usually the comment just reached by CommentAt.
+  auto place = comments_.begin() + static_cast<std::ptrdiff_t>(cursorPlace_);
+  if (cursorPlace_ >= comments_.size() || place->get() != &comment) {
+    place = std::find_if(comments_.begin(), comments_.end(),
+                         [&comment](const auto& c) { return c.get() == &comment; });
+    if (place == comments_.end()) return;
+    // One fewer comment before the cursor would leave it pointing one too far.
+    if (place < comments_.begin() + static_cast<std::ptrdiff_t>(cursorPlace_))
+      cursorIndex_ = cursorPlace_ = 0;
+  }
+  place->reset();
+  ++removed_;
+  if (removed_ * 2 > comments_.size()) Compact();
 }
 
 std::vector<std::shared_ptr<CommentData>> MemoryDocument::CommentsWithin(std::int32_t start,
                                                                          std::int32_t end) const {
   std::vector<std::shared_ptr<CommentData>> within;
-  for (const auto& comment : comments_) {
+  for (const auto& comment : CommentList()) {
     const auto& scope = comment->Scope();
     if (scope.start < scope.end && start <= scope.start && scope.end <= end) {
       within.push_back(comment);
@@ -83,7 +134,7 @@ std::vector<std::shared_ptr<CommentData>> MemoryDocument::CommentsWithin(std::in
 
 void MemoryDocument::Close() {
   closed_ = true;
-  for (const auto& comment : comments_) comment->MarkDeleted();
+  for (const auto& comment : CommentList()) comment->MarkDeleted();
   comments_.clear();
 }
 

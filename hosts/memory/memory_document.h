@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -32,7 +33,13 @@ class MemoryDocument final : public word::Document,
   const std::shared_ptr<Story>& MainStory() const { return main_; }
   std::string MainText() const;
   std::shared_ptr<MemoryWindow> Window() const { return window_; }
-  const std::vector<std::shared_ptr<CommentData>>& CommentList() const { return comments_; }
+  const std::vector<std::shared_ptr<CommentData>>& CommentList() const;
+  std::int32_t CommentCount() const { return static_cast<std::int32_t>(comments_.size() - removed_); }
+  // The comment at 0-based `index` of CommentList(); in order, each call costs no more than the
+  // distance from the one before, so a walk that deletes as it goes stays linear.
+  const std::shared_ptr<CommentData>& CommentAt(std::int32_t index) const;
+  // Adding a comment beyond `limit` fails (the host's memory bound).
+  void SetCommentLimit(std::size_t limit) { limit_ = limit; }
   std::shared_ptr<CommentData> AddComment(std::int32_t start, std::int32_t end,
                                           const std::string& text);
   void RemoveComment(const CommentData& comment);
@@ -47,9 +54,17 @@ class MemoryDocument final : public word::Document,
  private:
   explicit MemoryDocument(std::u16string text);
   void CheckSpan(std::int32_t start, std::int32_t end) const;
+  void Compact() const;
 
   std::shared_ptr<Story> main_;
-  std::vector<std::shared_ptr<CommentData>> comments_;
+  // Removed comments leave an empty place until more than half are empty, so that deleting
+  // thousands one by one does not move the rest each time.
+  mutable std::vector<std::shared_ptr<CommentData>> comments_;
+  mutable std::size_t removed_ = 0;
+  // The last place CommentAt answered: index among the comments, and place in comments_.
+  mutable std::size_t cursorIndex_ = 0;
+  mutable std::size_t cursorPlace_ = 0;
+  std::size_t limit_ = SIZE_MAX;
   std::shared_ptr<MemoryWindow> window_;
   bool closed_ = false;
 };

@@ -424,6 +424,24 @@ TEST_F(Guardado, GuardarOtraVezPartiendoDeLoGuardado) {
   EXPECT_EQ(DocumentoDocx::Abrir(carpeta / "dos.docx").Documento()->CommentList().size(), 0u);
 }
 
+// A save that fails after the document's tree took its edits leaves nothing of them to the
+// next save.
+TEST_F(Guardado, TrasUnGuardadoFallidoElSiguienteEscribeCadaMarcaUnaVez) {
+  auto documento = DocumentoDocx::Abrir(Entrada(Frase()));
+  Marcar(*documento.Documento(), 4, 16, "a");
+  EXPECT_THROW(documento.Guardar(carpeta / "no" / "existe.docx"), ErrorDocx);
+  Marcar(*documento.Documento(), 0, 3, "b");
+  documento.Guardar(carpeta / "salida.docx");
+  const auto cuerpo = prueba::PartesDe(carpeta / "salida.docx").at("word/document.xml");
+  std::size_t inicios = 0;
+  for (auto i = cuerpo.find("commentRangeStart"); i != std::string::npos;
+       i = cuerpo.find("commentRangeStart", i + 1)) {
+    ++inicios;
+  }
+  EXPECT_EQ(inicios, 2u);
+  EXPECT_EQ(DocumentoDocx::Abrir(carpeta / "salida.docx").Documento()->CommentList().size(), 2u);
+}
+
 TEST_F(Guardado, SobreLaEntradaSoloCambiaAlFinal) {
   const auto entrada = Entrada(Frase());
   auto documento = DocumentoDocx::Abrir(entrada);

@@ -323,7 +323,8 @@ TEST(Paquete, LoNoCambiadoSeCopiaComprimidoComoEstaba) {
   ASSERT_EQ(zip_close(archivo), 0);
   const std::string original = prueba::LeerBytes(carpeta / "a.zip");
   const docx::Paquete paquete(std::vector<std::uint8_t>(original.begin(), original.end()));
-  const auto nuevo = paquete.Escribir({{"word/document.xml", "<x/>"}, {"nueva.xml", "<y/>"}}, 0);
+  const auto nuevo =
+      paquete.Escribir({{"word/document.xml", "<x/>"}, {"nueva.xml", "<y/>"}}, 0).Bytes();
   prueba::EscribirBytes(carpeta / "b.zip", std::string(nuevo.begin(), nuevo.end()));
 
   const auto escritas = prueba::LeerZip(carpeta / "b.zip");

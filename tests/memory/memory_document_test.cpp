@@ -130,6 +130,49 @@ TEST(MemoryDocument, KeepsCommentsInDocumentOrder) {
   EXPECT_THROW(comentarios->Add(*dos->GetRange(), "x"), word::HostError);
 }
 
+// The walks the add-in makes over thousands of comments (read by number, delete some as it
+// goes) must see each comment once and in order, whatever else deletes comments meanwhile.
+TEST(MemoryDocument, DeletingWhileWalkingByNumberKeepsTheOrder) {
+  auto documento = MemoryDocument::Create({std::string(600, 'a')});
+  auto comentarios = documento->GetComments();
+  for (int i = 0; i < 300; ++i) {
+    comentarios->Add(*documento->Range(2 * i, 2 * i + 1), std::to_string(i))
+        ->SetInitial(i % 3 == 0 ? "U" : "QKV");
+  }
+  // Delete every mark, as the processing run does before marking again.
+  for (std::int32_t i = 1; i <= comentarios->Count();) {
+    const auto comentario = comentarios->Item(i);
+    if (comentario->GetInitial() == "QKV") {
+      comentario->Delete();
+    } else {
+      ++i;
+    }
+  }
+  ASSERT_EQ(comentarios->Count(), 100);
+  // Deleting a comment before the place last read, then reading on.
+  const auto tres = comentarios->Item(2);
+  EXPECT_EQ(comentarios->Item(50)->GetRange()->GetText(), "147");
+  tres->Delete();
+  ASSERT_EQ(comentarios->Count(), 99);
+  EXPECT_EQ(comentarios->Item(50)->GetRange()->GetText(), "150");
+  EXPECT_EQ(comentarios->Item(2)->GetRange()->GetText(), "6");
+  documento->Range(18, 19)->SetText("");  // the text under a comment goes with it
+  EXPECT_EQ(comentarios->Item(4)->GetRange()->GetText(), "15");
+  std::vector<std::string> textos;
+  for (const auto& comentario : documento->CommentList()) textos.push_back(comentario->Text());
+  ASSERT_EQ(textos.size(), 98u);
+  EXPECT_EQ(textos.front(), "0");
+  EXPECT_EQ(textos[2], "12");
+  EXPECT_EQ(textos.back(), "297");
+  comentarios->Add(*documento->Range(1, 2), "nuevo");
+  EXPECT_EQ(comentarios->Item(2)->GetRange()->GetText(), "nuevo");
+
+  // The host's bound on comments: adding past it fails and adds nothing.
+  documento->SetCommentLimit(99);
+  EXPECT_THROW(comentarios->Add(*documento->Range(0, 1), "de más"), word::HostError);
+  EXPECT_EQ(comentarios->Count(), 99);
+}
+
 TEST(MemoryDocument, TheEndOfTheMainTextBehavesAsInWord) {
   auto documento = MemoryDocument::Create({"Uno dos", "tres"});
   const auto fin =
