@@ -250,6 +250,7 @@ class DocumentoDocx::Impl {
     }
     // The story holds the text from now on.
     lectura_->recorrido.texto = std::u16string();
+    AcotarComentarios();
   }
 
   const std::shared_ptr<memory::MemoryDocument>& Documento() const { return documento_; }
@@ -279,6 +280,7 @@ class DocumentoDocx::Impl {
       lectura_->leidos = std::move(guardado.leidos);
       conocidos_ = std::move(guardado.conocidos);
     }
+    AcotarComentarios();
     // What was not written goes from the document too, so that it shows what the file holds.
     for (const auto& comentario : guardado.noAnclados) {
       documento_->RemoveComment(*comentario);
@@ -298,6 +300,14 @@ class DocumentoDocx::Impl {
     std::vector<Conocido> conocidos;
     std::vector<std::shared_ptr<memory::CommentData>> noAnclados;
   };
+
+  // New comments may take what the package leaves of the memory bound.
+  void AcotarComentarios() {
+    const std::uint64_t usado = std::min(paquete_.Estimacion(), Paquete::kMemoria);
+    documento_->SetCommentBudget(Paquete::kMemoria - usado, [](std::string_view texto) {
+      return Paquete::CosteComentario(texto.size());
+    });
+  }
 
   // Pieces and paragraph marks follow the story from the text a walk found, which is the
   // story's current text.

@@ -40,6 +40,14 @@ class Paquete {
   static constexpr std::uint64_t kPorByteArchivo = 3;
   static constexpr std::uint64_t kMaximoXml = kMemoria / kPorByteXml;
   static constexpr std::uint64_t kMaximoArchivo = kMemoria / kPorByteArchivo;
+  // A new comment adds to the XML parts its anchors in the main part and its element in the
+  // comments part: less than kXmlPorComentario bytes and two for each byte of its text. New
+  // comments are taken while the package they make stays within the estimate's bound, so that
+  // memory stays bounded while marking and whatever is saved can be opened again.
+  static constexpr std::uint64_t kXmlPorComentario = 512;
+  static constexpr std::uint64_t CosteComentario(std::size_t bytesTexto) {
+    return kPorByteXml * (kXmlPorComentario + 2 * bytesTexto);
+  }
   // XML parts above kParteGrande compressed more than this are zip bombs.
   static constexpr std::uint64_t kRazonMaxima = 200;
   static constexpr std::uint64_t kParteGrande = 1ull << 20;

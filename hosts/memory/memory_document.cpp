@@ -88,9 +88,14 @@ std::shared_ptr<CommentData> MemoryDocument::AddComment(std::int32_t start, std:
                                                         const std::string& text) {
   CheckOpen();
   CheckSpan(start, end);
-  if (static_cast<std::size_t>(CommentCount()) >= limit_) {
-    throw word::HostError("El documento no admite más comentarios sin agotar la memoria: tiene " +
-                          std::to_string(CommentCount()) + ", el máximo que cabe");
+  if (cost_) {
+    const auto cost = cost_(text);
+    if (cost > budget_) {
+      throw word::HostError(
+          "No caben más comentarios en el documento sin agotar la memoria (tiene " +
+          std::to_string(CommentCount()) + "); divídalo en partes más pequeñas");
+    }
+    budget_ -= cost;
   }
   Compact();
   auto comment = std::make_shared<CommentData>(main_, start, end, text);
@@ -102,6 +107,12 @@ std::shared_ptr<CommentData> MemoryDocument::AddComment(std::int32_t start, std:
   comments_.insert(place, comment);
   cursorIndex_ = cursorPlace_ = 0;
   return comment;
+}
+
+void MemoryDocument::SetCommentBudget(std::uint64_t budget,
+                                      std::function<std::uint64_t(std::string_view)> cost) {
+  budget_ = budget;
+  cost_ = std::move(cost);
 }
 
 void MemoryDocument::RemoveComment(const CommentData& comment) {

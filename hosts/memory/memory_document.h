@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "word/document.h"
@@ -38,8 +40,9 @@ class MemoryDocument final : public word::Document,
   // The comment at 0-based `index` of CommentList(); in order, each call costs no more than the
   // distance from the one before, so a walk that deletes as it goes stays linear.
   const std::shared_ptr<CommentData>& CommentAt(std::int32_t index) const;
-  // Adding a comment beyond `limit` fails (the host's memory bound).
-  void SetCommentLimit(std::size_t limit) { limit_ = limit; }
+  // Adding comments fails once what they cost passes `budget` (the host's memory bound); each
+  // costs `cost(text)`.
+  void SetCommentBudget(std::uint64_t budget, std::function<std::uint64_t(std::string_view)> cost);
   std::shared_ptr<CommentData> AddComment(std::int32_t start, std::int32_t end,
                                           const std::string& text);
   void RemoveComment(const CommentData& comment);
@@ -64,7 +67,8 @@ class MemoryDocument final : public word::Document,
   // The last place CommentAt answered: index among the comments, and place in comments_.
   mutable std::size_t cursorIndex_ = 0;
   mutable std::size_t cursorPlace_ = 0;
-  std::size_t limit_ = SIZE_MAX;
+  std::uint64_t budget_ = 0;
+  std::function<std::uint64_t(std::string_view)> cost_;
   std::shared_ptr<MemoryWindow> window_;
   bool closed_ = false;
 };

@@ -9,7 +9,9 @@
 #include "docx/paquete_prueba.h"
 #include "memory_comment.h"
 #include "memory_document.h"
+#include "paquete.h"
 #include "word/comment.h"
+#include "word/host_error.h"
 #include "word/range.h"
 
 namespace quillora::docx {
@@ -440,6 +442,23 @@ TEST_F(Guardado, TrasUnGuardadoFallidoElSiguienteEscribeCadaMarcaUnaVez) {
   }
   EXPECT_EQ(inicios, 2u);
   EXPECT_EQ(DocumentoDocx::Abrir(carpeta / "salida.docx").Documento()->CommentList().size(), 2u);
+}
+
+// New comments are refused once the package they would make could not be opened within the
+// memory bound; what the document held before stays, and a save gives the room back.
+TEST_F(Guardado, LosComentariosNuevosNoPasanDeLaMemoriaAcotada) {
+  auto documento = DocumentoDocx::Abrir(Entrada(Frase()));
+  const auto& memoria = *documento.Documento();
+  // Each of these costs three fifths of the bound.
+  const std::string largo(Paquete::kMemoria / (2 * Paquete::kPorByteXml) / 5 * 3, 'a');
+  Marcar(memoria, 0, 3, largo);
+  EXPECT_THROW(Marcar(memoria, 4, 16, largo), word::HostError);
+  EXPECT_EQ(memoria.CommentList().size(), 1u);
+  memoria.GetComments()->Item(1)->Delete();
+  EXPECT_THROW(Marcar(memoria, 4, 16, largo), word::HostError);
+  documento.Guardar(carpeta / "salida.docx");
+  Marcar(memoria, 4, 16, largo);
+  EXPECT_EQ(memoria.CommentList().size(), 1u);
 }
 
 TEST_F(Guardado, SobreLaEntradaSoloCambiaAlFinal) {

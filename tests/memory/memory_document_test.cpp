@@ -168,9 +168,11 @@ TEST(MemoryDocument, DeletingWhileWalkingByNumberKeepsTheOrder) {
   EXPECT_EQ(comentarios->Item(2)->GetRange()->GetText(), "nuevo");
 
   // The host's bound on comments: adding past it fails and adds nothing.
-  documento->SetCommentLimit(99);
-  EXPECT_THROW(comentarios->Add(*documento->Range(0, 1), "de más"), word::HostError);
-  EXPECT_EQ(comentarios->Count(), 99);
+  documento->SetCommentBudget(9, [](std::string_view texto) { return texto.size(); });
+  comentarios->Add(*documento->Range(0, 1), "cabe");
+  comentarios->Add(*documento->Range(0, 1), "justo");
+  EXPECT_THROW(comentarios->Add(*documento->Range(0, 1), "x"), word::HostError);
+  EXPECT_EQ(comentarios->Count(), 101);
 }
 
 TEST(MemoryDocument, TheEndOfTheMainTextBehavesAsInWord) {
