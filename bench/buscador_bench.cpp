@@ -1,13 +1,16 @@
 // Feeds the words of a generated 1,000,000-word document to the matcher, in the processing run's
-// calling order (ProcesarPalabra, Estado, Limpiar, with its backtracking), against a 1,000-entry
-// and a 100,000-entry dictionary, and prints words per second and the document's memory per word.
+// calling order (ProcesarPalabra, Estado, Limpiar, with its backtracking), against dictionaries
+// of 1,000, 10,000 and 100,000 entries shaped like the sample, and prints the document's words
+// per second for each and the document's memory per word.
 
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "dictionary/diccionario_muestra.h"
 #include "dictionary/entradas.h"
 #include "dictionary/gestion_bd.h"
 #include "memory_document.h"
@@ -19,15 +22,10 @@
 namespace {
 
 using quillora::Buscador;
+using quillora::DiccionarioMuestra;
 using quillora::Documentos;
 using quillora::GestionBD;
 using quillora::memory::MemoryDocument;
-
-const std::vector<std::string> kTerminos = {
-    "hombre",       "hombres",    "el hombre",   "hombre de negocios", "los derechos del hombre",
-    "niños",        "los niños",  "alumnos",     "los alumnos",        "ciudadanos",
-    "trabajadores", "profesores", "señorita",    "sexo débil",         "mujer pública",
-    "padres",       "directores", "funcionarios"};
 
 const std::vector<std::string> kComunes = {
     "el",       "la",     "de",      "que",   "y",       "a",       "en",      "un",    "ser",
@@ -38,37 +36,50 @@ const std::vector<std::string> kComunes = {
     "sobre",    "mi",     "alguno",  "mismo", "también", "hasta",   "año",     "dos",   "querer",
     "entre",    "así",    "primero", "desde", "grande",  "eso",     "ni",      "nos",   "llegar",
     "pasar",    "tiempo", "ella",    "sí",    "día",     "uno",     "bien",    "poco",  "deber",
-    "entonces", "poner",  "cosa",    "tanto", "hombre",  "parecer", "nuestro", "tan",   "donde"};
+    "entonces", "poner",  "cosa",    "tanto", "los",     "parecer", "nuestro", "tan",   "donde",
+    "las",      "del",    "al",      "los",   "el",      "la",      "las",     "unos",  "todos"};
+
+const std::vector<DiccionarioMuestra::Entrada>& Muestra() {
+  return DiccionarioMuestra::Incorporado().entradas;
+}
 
 std::string Sintetico(std::mt19937& azar) {
-  static const std::string letras = "abcdefghijklmnopqrstuvwxyzáéíóúñ";
+  static const std::string letras = "abcdefghijklmnopqrstuvwxyz";
   std::uniform_int_distribution<int> longitud(5, 11);
-  std::uniform_int_distribution<size_t> letra(0, 25);
+  std::uniform_int_distribution<size_t> letra(0, letras.size() - 1);
   std::string palabra;
   for (int i = longitud(azar); i > 0; --i) palabra += letras[letra(azar)];
   return palabra;
 }
 
+// The sample's entries, then generated ones shaped like them: each takes the first word of a
+// sample entry drawn at random (so first words keep the sample's shares: about a quarter begin
+// with "los", one in seven with "el") and as many more words, made up.
 std::shared_ptr<GestionBD> Diccionario(int entradas) {
   auto gestion = std::make_shared<GestionBD>();
   std::mt19937 azar(7);
-  for (const auto& termino : kTerminos) gestion->GetEntradas()->Add(termino);
+  for (const auto& entrada : Muestra()) gestion->GetEntradas()->Add(entrada.entrada);
   while (gestion->GetEntradas()->Count() < entradas) {
-    // One entry in twenty is an expression of two or three words.
-    std::string texto = Sintetico(azar);
-    if (azar() % 20 == 0) texto += " de " + Sintetico(azar);
+    const std::string& modelo = Muestra()[azar() % Muestra().size()].entrada;
+    const auto blanco = modelo.find(' ');
+    std::string texto = blanco == std::string::npos ? Sintetico(azar) : modelo.substr(0, blanco);
+    for (auto resto = blanco; resto != std::string::npos; resto = modelo.find(' ', resto + 1)) {
+      texto += ' ' + Sintetico(azar);
+    }
     gestion->GetEntradas()->Add(texto);
   }
   return gestion;
 }
 
+// Common words with one word in fifty taken from the sample's entries (whole expressions).
 std::shared_ptr<MemoryDocument> Documento(int palabras) {
   std::mt19937 azar(11);
   std::vector<std::string> parrafos;
   std::string parrafo;
   for (int i = 0; i < palabras; ++i) {
     const bool termino = azar() % 50 == 0;
-    parrafo += termino ? kTerminos[azar() % kTerminos.size()] : kComunes[azar() % kComunes.size()];
+    parrafo += termino ? Muestra()[azar() % Muestra().size()].entrada
+                       : kComunes[azar() % kComunes.size()];
     parrafo += (i % 97 == 96) ? ". " : (i % 13 == 12) ? ", " : " ";
     if (i % 150 == 149) {
       parrafos.push_back(std::move(parrafo));
@@ -79,22 +90,33 @@ std::shared_ptr<MemoryDocument> Documento(int palabras) {
   return MemoryDocument::Create(parrafos);
 }
 
+// The document's words: its word units that begin with a letter or digit (not punctuation,
+// not paragraph marks).
+long ContarPalabras(const MemoryDocument& documento) {
+  long palabras = 0;
+  for (auto unidad = documento.Range()->GetWords()->GetFirst(); unidad;
+       unidad = unidad->Next(quillora::word::Unidad::Palabra, 1)) {
+    const auto texto = unidad->GetText();
+    const auto c = static_cast<unsigned char>(texto.empty() ? ' ' : texto[0]);
+    palabras += (std::isalnum(c) || c >= 0x80) ? 1 : 0;
+  }
+  return palabras;
+}
+
 struct Medida {
   double palabrasPorSegundo;
   long marcas;
 };
 
-Medida Recorrer(const std::shared_ptr<MemoryDocument>& documento,
+Medida Recorrer(const std::shared_ptr<MemoryDocument>& documento, long palabras,
                 const std::shared_ptr<GestionBD>& gestion, Documentos& documentos) {
   Buscador buscador;
   buscador.SetGestion(gestion);
-  long palabras = 0;
   long marcas = 0;
   const auto inicio = std::chrono::steady_clock::now();
   auto palabra = documento->Range()->GetWords()->GetFirst();
   while (palabra) {
     buscador.ProcesarPalabra(palabra, documentos);
-    ++palabras;
     auto siguiente = palabra->Next(quillora::word::Unidad::Palabra, 1);
     if (buscador.GetEstado() == Buscador::kTerminado) {
       if (buscador.GetUltimaEntradaValida() && buscador.GetRangoInicial() &&
@@ -118,22 +140,23 @@ int main() {
   constexpr int kPalabras = 1'000'000;
   auto documento = Documento(kPalabras);
   const auto unidades = documento->Range()->GetWords()->Count();
-  std::printf("documento: %d unidades de palabra, %.1f bytes por unidad\n", unidades,
+  const long palabras = ContarPalabras(*documento);
+  std::printf("documento: %ld palabras en %d unidades, %.1f bytes por unidad\n", palabras, unidades,
               static_cast<double>(documento->MemoryUsed()) / unidades);
 
-  double tasas[2] = {};
-  int indice = 0;
-  for (const int entradas : {1'000, 100'000}) {
+  std::vector<double> tasas;
+  for (const int entradas : {1'000, 10'000, 100'000}) {
     auto gestion = Diccionario(entradas);
     Documentos documentos([gestion] { return gestion; });
     documentos.Add(documento);
     gestion->CargarDocumento(documentos.IdDocumentoStr(documento));
-    Recorrer(documento, gestion, documentos);  // warm-up
-    const auto medida = Recorrer(documento, gestion, documentos);
+    Recorrer(documento, palabras, gestion, documentos);  // warm-up
+    const auto medida = Recorrer(documento, palabras, gestion, documentos);
     std::printf("diccionario de %6d entradas: %.2f millones de palabras/s, %ld coincidencias\n",
                 entradas, medida.palabrasPorSegundo / 1e6, medida.marcas);
-    tasas[indice++] = medida.palabrasPorSegundo;
+    tasas.push_back(medida.palabrasPorSegundo);
   }
-  std::printf("relación de velocidades (1.000 / 100.000 entradas): %.2f\n", tasas[0] / tasas[1]);
+  std::printf("relación de velocidades (1.000 / 100.000 entradas): %.2f\n",
+              tasas.front() / tasas.back());
   return 0;
 }

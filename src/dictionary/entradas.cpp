@@ -23,6 +23,7 @@ std::shared_ptr<Entrada> Entradas::Add(std::string_view texto) {
   auto entrada = std::make_shared<Entrada>(PermisoCreacion{}, std::string(texto));
   if (!lista_.Add(entrada->Clave(), entrada)) return nullptr;
   indice_.Add(entrada);
+  prefijos_.Add(entrada->Mayusculas());
   return entrada;
 }
 
@@ -42,6 +43,14 @@ EntradasResultado Entradas::ItemsByText(std::string_view texto) const {
   return resultado;
 }
 
+bool Entradas::HayQueEmpiecenPor(std::string_view texto) const {
+  return prefijos_.Contiene(ClaveTexto(texto));
+}
+
+std::shared_ptr<Entrada> Entradas::ItemByKey(std::string_view clave) const {
+  return lista_.ItemByKey(clave);
+}
+
 void Entradas::Remove(std::int32_t indice) {
   lista_.Remove(indice, std::bind_front(&Entradas::Soltar, this));
 }
@@ -54,11 +63,13 @@ void Entradas::Clear() {
   // The index goes at once: taking entries off it one by one would cost time for nothing.
   lista_.Clear(&Desligar);
   indice_.Clear();
+  prefijos_.Clear();
 }
 
 void Entradas::Soltar(const std::shared_ptr<Entrada>& entrada) {
   Desligar(entrada);
   indice_.Remove(*entrada);
+  prefijos_.Remove(entrada->Mayusculas());
 }
 
 void Entradas::Desligar(const std::shared_ptr<Entrada>& entrada) {

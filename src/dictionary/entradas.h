@@ -7,6 +7,7 @@
 
 #include "dictionary/entrada.h"
 #include "dictionary/entradas_resultado.h"
+#include "dictionary/indice_prefijos.h"
 #include "dictionary/indice_primer_segmento.h"
 #include "dictionary/lista_clave.h"
 
@@ -32,6 +33,13 @@ class Entradas {
   // is the key K of `texto`, or K followed by a blank and more. For "hombre": "hombre" and
   // "hombre público", but not "hombres" nor "el hombre".
   EntradasResultado ItemsByText(std::string_view texto) const;
+  // Whether ItemsByText(texto) finds any entry, without gathering them: what a matcher fed word
+  // by word asks at each word.
+  bool HayQueEmpiecenPor(std::string_view texto) const;
+  // The same two questions for a text already made its key (ClaveTexto), so that a matcher can
+  // build the key of several words from the keys of each.
+  std::shared_ptr<Entrada> ItemByKey(std::string_view clave) const;
+  bool HayQueEmpiecenPorClave(std::string_view clave) const { return prefijos_.Contiene(clave); }
   std::int32_t Count() const { return lista_.Count(); }
   // Each removal first detaches the entry from its classes. ErrorColeccion, and nothing changes,
   // when the position or key is not present.
@@ -48,6 +56,7 @@ class Entradas {
 
   ListaClave<Entrada> lista_;
   IndicePrimerSegmento indice_;
+  IndicePrefijos prefijos_;
 };
 
 }  // namespace quillora

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "dictionary/clave_texto.h"
 #include "dictionary/entrada.h"
 #include "dictionary/entradas.h"
 #include "dictionary/entradas_documentos.h"
@@ -47,7 +48,7 @@ void Buscador::Limpiar() {
   rangoInicial_.reset();
   rangoFinal_.reset();
   rangoEntradaValida_.reset();
-  textoAcumulado_.clear();
+  claveAcumulada_.clear();
   ultimaEntradaValida_.reset();
 }
 
@@ -58,9 +59,12 @@ void Buscador::ProcesarPalabra(const std::shared_ptr<word::Range>& rango,
   if (palabra.empty()) return;
 
   if (!gestion_) throw std::logic_error("El buscador no tiene ningún diccionario");
-  std::string texto = textoAcumulado_.empty() ? palabra : textoAcumulado_ + ' ' + palabra;
+  // A word has no outer blanks, and upper case is mapped letter by letter: the key of the words
+  // read so far is the keys of each, joined by blanks.
+  std::string clave = ClaveTexto(palabra);
+  if (!claveAcumulada_.empty()) clave = claveAcumulada_ + ' ' + clave;
   const auto& entradas = *gestion_->GetEntradas();
-  if (entradas.ItemsByText(texto).Count() == 0) {
+  if (!entradas.HayQueEmpiecenPorClave(clave)) {
     estado_ = kTerminado;
     rangoFinal_ = std::move(rangoEntradaValida_);
     rangoEntradaValida_.reset();
@@ -68,12 +72,12 @@ void Buscador::ProcesarPalabra(const std::shared_ptr<word::Range>& rango,
   }
 
   if (estado_ == kTerminado) ultimaEntradaValida_.reset();
-  textoAcumulado_ = std::move(texto);
+  claveAcumulada_ = std::move(clave);
   estado_ = kEnCurso;
   rangoFinal_ = rango;
   if (!rangoInicial_) rangoInicial_ = rango;
 
-  auto completa = entradas.ItemByText(textoAcumulado_);
+  auto completa = entradas.ItemByKey(claveAcumulada_);
   if (completa && EntradaValidaEnDocumento(*completa, *rango, documentosActuales)) {
     ultimaEntradaValida_ = std::move(completa);
     rangoEntradaValida_ = rango;

@@ -42,7 +42,7 @@ class Buscador {
   std::shared_ptr<word::Range> rangoFinal_;
   std::shared_ptr<word::Range> rangoEntradaValida_;
   std::shared_ptr<Entrada> ultimaEntradaValida_;
-  std::string textoAcumulado_;
+  std::string claveAcumulada_;  // the key (ClaveTexto) of the words read so far
 };
 
 // The word as the matcher compares it: outer blanks and no-break spaces removed, optional hyphens

@@ -69,6 +69,7 @@ TEST(IndicePrimerSegmento, ItemsByTextDaLoMismoQueRecorrerTodasLasEntradas) {
                               ->GetEntrada());
       const auto esperado = Recorrido(entradas, texto);
       ASSERT_EQ(entradas.ItemsByText(texto).NewEnum(), esperado) << "«" << texto << "»";
+      ASSERT_EQ(entradas.HayQueEmpiecenPor(texto), !esperado.empty()) << "«" << texto << "»";
       if (!esperado.empty()) ++conResultado;
     }
   }
