@@ -82,12 +82,19 @@ struct Resultado {
   std::size_t marcas;
 };
 
-Resultado Procesar(const fs::path& entrada, const fs::path& salida, SesionWord& sesion) {
+Resultado Procesar(const fs::path& entrada, const fs::path& salida, SesionWord& sesion,
+                   const terminal::ServiciosTerminal& servicios) {
   const auto inicio = Reloj::now();
   auto docx = docx::DocumentoDocx::Abrir(entrada);
   const auto documento = docx.Documento();
   sesion.Abrir(documento);
+  const int mensajes = servicios.GetMensajesMostrados();
   sesion.Pulsar(BotonQuillora::Procesar);
+  // A run that stops says why in a message, and the command then writes nothing.
+  if (servicios.GetMensajesMostrados() != mensajes) {
+    sesion.Cerrar(documento);
+    throw docx::ErrorDocx("el proceso se detuvo con el mensaje de arriba");
+  }
   docx.Guardar(salida);
   const double segundos = Segundos(inicio);
   std::size_t marcas = 0;
@@ -118,7 +125,7 @@ int main() {
     bench::EscribirDocxGenerado(entrada, palabras);
     const double rezip = Rezipear(entrada, carpeta / "rezip.docx");
     try {
-      const auto resultado = Procesar(entrada, carpeta / "marcado.docx", sesion);
+      const auto resultado = Procesar(entrada, carpeta / "marcado.docx", sesion, servicios);
       std::printf("%10d %14.3f %12.3f %10.2f %8zu %12ld\n", palabras, resultado.segundos, rezip,
                   resultado.segundos / rezip, resultado.marcas, PicoMiB());
     } catch (const docx::ErrorDocx& rechazo) {
