@@ -1,14 +1,15 @@
 // The alternative editor over a real dictionary database, on every engine.
 #include "editor/frm_sustituto.h"
 
-#include <gtest/gtest.h>
-
 #include "editor_prueba.h"
 
 namespace quillora {
 namespace {
 
-using S = std::vector<std::string>;
+using prueba::S;
+
+constexpr const char* kVacio = "El texto de la alternativa no puede estar vacío";
+constexpr const char* kRepetida = "Ya existe una alternativa con el mismo texto para la entrada";
 
 class FrmSustitutoTest : public prueba::PruebaEditor {
  protected:
@@ -28,6 +29,12 @@ class FrmSustitutoTest : public prueba::PruebaEditor {
       ventana.SetIdSustituto(*sustituto);
       ventana.Cargar();
     }
+  }
+  // Types the alternative (and its context, when given) and presses "Aceptar".
+  void Aceptar(const std::string& texto, std::optional<std::string> contexto = std::nullopt) {
+    ventana.txtSustituto.Escribir(texto);
+    if (contexto) ventana.txtContexto.Escribir(*contexto);
+    ventana.cmdAceptar.Pulsar();
   }
 
   // The alternatives of the entry as stored: "text|context".
@@ -52,55 +59,40 @@ TEST_P(FrmSustitutoTest, RefusesBlankAndRepeatedTextsAndSavesTheTrimmedText) {
   Abrir(casa_);
   EXPECT_EQ(ventana.txtEntrada.GetText(), "casa");
   EXPECT_TRUE(ventana.txtEntrada.GetLocked());
-  EXPECT_EQ(ventana.GetIdEntry(), casa_);
-  EXPECT_EQ(ventana.GetIdSustituto(), -1);
-
   for (const auto* blanco : {"", "   "}) {
-    ventana.txtSustituto.Escribir(blanco);
-    ventana.cmdAceptar.Pulsar();
+    Aceptar(blanco);
     EXPECT_EQ(ventana.txtSustituto.GetParent()->GetActiveControl(), &ventana.txtSustituto);
   }
-  EXPECT_EQ(Mensajes(), (S{"El texto de la alternativa no puede estar vacío",
-                           "El texto de la alternativa no puede estar vacío"}));
-  EXPECT_EQ(servicios.mensajes[0].icono, ui::Icono::Exclamacion);
-  EXPECT_EQ(servicios.mensajes[0].botones, ui::Botones::Aceptar);
-  EXPECT_EQ(servicios.mensajes[0].titulo, "Quillora");
-  servicios.mensajes.clear();
-
-  // The dictionary would take these for the alternative it already has.
+  // The dictionary would take these for the alternative it already has; they stay as typed.
   for (const auto* repetida : {"hogar", " HOGAR  ", "Hogar"}) {
-    ventana.txtSustituto.Escribir(repetida);
-    ventana.cmdAceptar.Pulsar();
+    Aceptar(repetida);
     EXPECT_EQ(ventana.txtSustituto.GetText(), repetida);
   }
-  EXPECT_EQ(Mensajes(), S(3, "Ya existe una alternativa con el mismo texto para la entrada"));
+  EXPECT_EQ(Mensajes(), (S{kVacio, kVacio, kRepetida, kRepetida, kRepetida}));
+  Aspecto(0, ui::Icono::Exclamacion);
   EXPECT_TRUE(ventana.GetCargado());
   EXPECT_FALSE(ventana.GetBOk());
   EXPECT_EQ(Filas("Sustituto"), 1);
   servicios.mensajes.clear();
 
   // Accents make another text.
-  ventana.txtSustituto.Escribir("  hogár  ");
-  ventana.cmdAceptar.Pulsar();
+  Aceptar("  hogár  ");
   EXPECT_TRUE(Mensajes().empty());
   EXPECT_TRUE(ventana.GetBOk());
   EXPECT_FALSE(ventana.GetCargado());
-  const auto hogar = ventana.GetIdSustituto();
-  EXPECT_NE(hogar, -1);
-  EXPECT_NE(hogar, hogar_);
-  EXPECT_EQ(Valor("Select Sustituto from Sustituto Where IdSustituto = " + std::to_string(hogar)),
+  EXPECT_EQ(Valor("Select Sustituto from Sustituto Where IdSustituto = " +
+                  std::to_string(ventana.GetIdSustituto())),
             "hogár");
   EXPECT_EQ(Guardados(casa_), (S{"hogar|general", "hogár|<nulo>"}));
 
-  // Brackets are letters of the text, not a pattern.
+  // Brackets are letters of the text, not a pattern; a window loaded again starts over.
   Sustituto(casa_, "véase [1]");
   Abrir(casa_);
-  EXPECT_FALSE(ventana.GetBOk());  // a window loaded again starts over
+  EXPECT_FALSE(ventana.GetBOk());
   EXPECT_EQ(ventana.GetIdSustituto(), -1);
   EXPECT_EQ(ventana.txtSustituto.GetText(), "");
-  ventana.txtSustituto.Escribir(" VÉASE [1]");
-  ventana.cmdAceptar.Pulsar();
-  EXPECT_EQ(Mensajes(), S{"Ya existe una alternativa con el mismo texto para la entrada"});
+  Aceptar(" VÉASE [1]");
+  EXPECT_EQ(Mensajes(), S{kRepetida});
   EXPECT_FALSE(ventana.GetBOk());
 }
 
@@ -108,26 +100,19 @@ TEST_P(FrmSustitutoTest, QuotesRepeatsInOtherEntriesAndContextsAreStoredAsTyped)
   // The same text under another entry is another alternative.
   Abrir(piso_);
   EXPECT_EQ(ventana.txtEntrada.GetText(), "piso");
-  ventana.txtSustituto.Escribir("hogar");
-  ventana.txtContexto.Escribir("   ");
-  ventana.cmdAceptar.Pulsar();
+  Aceptar("hogar", "   ");
   EXPECT_TRUE(ventana.GetBOk());
 
   // A quote is a letter of the text, in the duplicate test as in the row.
   Abrir(piso_);
-  ventana.txtSustituto.Escribir("l'appartement");
-  ventana.txtContexto.Escribir("");
-  ventana.cmdAceptar.Pulsar();
+  Aceptar("l'appartement", "");
   EXPECT_TRUE(ventana.GetBOk());
   const auto apartamento = ventana.GetIdSustituto();
   Abrir(piso_);
-  ventana.txtSustituto.Escribir(" L'APPARTEMENT ");
-  ventana.cmdAceptar.Pulsar();
+  Aceptar(" L'APPARTEMENT ");
   EXPECT_FALSE(ventana.GetBOk());
-  ventana.txtSustituto.Escribir("x' or '1'='1");
-  ventana.cmdAceptar.Pulsar();
+  Aceptar("x' or '1'='1");
   EXPECT_TRUE(ventana.GetBOk());
-  EXPECT_EQ(Mensajes(), S{"Ya existe una alternativa con el mismo texto para la entrada"});
   EXPECT_EQ(Guardados(piso_), (S{"hogar|   ", "l'appartement|<nulo>", "x' or '1'='1|<nulo>"}));
   EXPECT_EQ(Guardados(casa_), S{"hogar|general"});
 
@@ -145,12 +130,10 @@ TEST_P(FrmSustitutoTest, QuotesRepeatsInOtherEntriesAndContextsAreStoredAsTyped)
   EXPECT_TRUE(ventana.GetBOk());
   EXPECT_EQ(ventana.GetIdSustituto(), apartamento);
   Abrir(piso_, apartamento);
-  ventana.txtSustituto.Escribir("le logement");
-  ventana.txtContexto.Escribir("en la ciudad");
-  ventana.cmdAceptar.Pulsar();
+  Aceptar("le logement", "en la ciudad");
   EXPECT_TRUE(ventana.GetBOk());
   EXPECT_EQ(Guardados(piso_), (S{"hogar|   ", "le logement|en la ciudad", "x' or '1'='1|<nulo>"}));
-  EXPECT_EQ(Mensajes(), S{"Ya existe una alternativa con el mismo texto para la entrada"});
+  EXPECT_EQ(Mensajes(), S{kRepetida});
 }
 
 TEST_P(FrmSustitutoTest, CancelSavesNothingAndMissingRecordsLeaveTheKeysAtMinusOne) {
