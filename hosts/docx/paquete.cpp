@@ -100,7 +100,7 @@ Paquete::Paquete(std::vector<std::uint8_t> bytes, Cota cota) : bytes_(std::move(
   zip_.reset(archivo);
 
   const zip_int64_t cuantas = zip_get_num_entries(archivo, 0);
-  std::uint64_t xml = 0;
+  std::uint64_t& xml = bytesXml_;
   for (zip_int64_t i = 0; i < cuantas; ++i) {
     zip_stat_t estado;
     if (zip_stat_index(archivo, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW, &estado) != 0 ||
@@ -172,9 +172,7 @@ std::string Paquete::Leer(std::string_view parte) const {
 }
 
 std::uint64_t Paquete::Estimacion() const {
-  std::uint64_t xml = 0;
-  for (const auto& entrada : entradas_) xml += entrada.xml ? entrada.tamano : 0;
-  return xml * kPorByteXml + bytes_.size() * kPorByteArchivo;
+  return bytesXml_ * kPorByteXml + bytes_.size() * kPorByteArchivo;
 }
 
 zip_file* Paquete::AbrirEntrada(std::size_t entrada) const {

@@ -104,6 +104,7 @@ class Paquete {
   std::unique_ptr<zip, Cerrar> zip_;
   std::vector<Entrada> entradas_;
   std::unordered_map<std::string, std::size_t> porNombre_;  // lower-case part name
+  std::uint64_t bytesXml_ = 0;  // the XML parts' size, at most kMemoria
 };
 
 }  // namespace quillora::docx

@@ -43,10 +43,6 @@ EntradasResultado Entradas::ItemsByText(std::string_view texto) const {
   return resultado;
 }
 
-bool Entradas::HayQueEmpiecenPor(std::string_view texto) const {
-  return prefijos_.Contiene(ClaveTexto(texto));
-}
-
 std::shared_ptr<Entrada> Entradas::ItemByKey(std::string_view clave) const {
   return lista_.ItemByKey(clave);
 }

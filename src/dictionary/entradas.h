@@ -33,11 +33,9 @@ class Entradas {
   // is the key K of `texto`, or K followed by a blank and more. For "hombre": "hombre" and
   // "hombre público", but not "hombres" nor "el hombre".
   EntradasResultado ItemsByText(std::string_view texto) const;
-  // Whether ItemsByText(texto) finds any entry, without gathering them: what a matcher fed word
-  // by word asks at each word.
-  bool HayQueEmpiecenPor(std::string_view texto) const;
-  // The same two questions for a text already made its key (ClaveTexto), so that a matcher can
-  // build the key of several words from the keys of each.
+  // For a text already made its key (ClaveTexto), so that a matcher fed word by word can build
+  // the key of several words from the keys of each: the entry under it, and whether
+  // ItemsByText would find any entry, without gathering them.
   std::shared_ptr<Entrada> ItemByKey(std::string_view clave) const;
   bool HayQueEmpiecenPorClave(std::string_view clave) const { return prefijos_.Contiene(clave); }
   std::int32_t Count() const { return lista_.Count(); }

@@ -69,7 +69,8 @@ TEST(IndicePrimerSegmento, ItemsByTextDaLoMismoQueRecorrerTodasLasEntradas) {
                               ->GetEntrada());
       const auto esperado = Recorrido(entradas, texto);
       ASSERT_EQ(entradas.ItemsByText(texto).NewEnum(), esperado) << "«" << texto << "»";
-      ASSERT_EQ(entradas.HayQueEmpiecenPor(texto), !esperado.empty()) << "«" << texto << "»";
+      ASSERT_EQ(entradas.HayQueEmpiecenPorClave(ClaveTexto(texto)), !esperado.empty())
+          << "«" << texto << "»";
       if (!esperado.empty()) ++conResultado;
     }
   }
