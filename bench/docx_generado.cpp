@@ -24,12 +24,14 @@ constexpr std::array<const char*, 50> kPalabras = {
     "vivienda",    "interesados",  "deben",      "presentar",   "documentos",  "originales",
     "registro",    "general"};
 
+std::string Palabra(unsigned& azar) {
+  azar = azar * 1103515245u + 12345u;
+  return kPalabras[(azar >> 16) % kPalabras.size()];
+}
+
 // Paragraphs of forty words in four runs (plain, bold, italic, plain), one word split between
 // the second and third run.
-std::string DocumentoXml(int palabras) {
-  std::string xml =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<w:document "
-      "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>";
+void Parrafos(std::string& xml, int palabras) {
   unsigned azar = 12345;
   const std::array<const char*, 4> formatos = {"", "<w:rPr><w:b/></w:rPr>", "<w:rPr><w:i/></w:rPr>",
                                                ""};
@@ -38,8 +40,7 @@ std::string DocumentoXml(int palabras) {
     for (int run = 0; run < 4; ++run) {
       xml += "<w:r>" + std::string(formatos[run]) + "<w:t xml:space=\"preserve\">";
       for (int i = 0; i < 10 && escritas < palabras; ++i, ++escritas) {
-        azar = azar * 1103515245u + 12345u;
-        const std::string palabra = kPalabras[(azar >> 16) % kPalabras.size()];
+        const std::string palabra = Palabra(azar);
         // Words cut between two runs are cut between characters, not inside one.
         auto mitad = palabra.size() / 2;
         while (mitad > 0 && (static_cast<unsigned char>(palabra[mitad]) & 0xC0) == 0x80) --mitad;
@@ -55,13 +56,32 @@ std::string DocumentoXml(int palabras) {
     }
     xml += "</w:p>";
   }
+}
+
+// One paragraph of one run, as converted and generated documents often come.
+void UnRun(std::string& xml, int palabras) {
+  unsigned azar = 12345;
+  xml += "<w:p><w:r><w:t xml:space=\"preserve\">";
+  for (int escritas = 0; escritas < palabras; ++escritas) xml += Palabra(azar) + " ";
+  xml += "</w:t></w:r></w:p>";
+}
+
+std::string DocumentoXml(int palabras, Forma forma) {
+  std::string xml =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<w:document "
+      "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>";
+  if (forma == Forma::Parrafos) {
+    Parrafos(xml, palabras);
+  } else {
+    UnRun(xml, palabras);
+  }
   return xml + "<w:sectPr/></w:body></w:document>";
 }
 
 }  // namespace
 
-void EscribirDocxGenerado(const fs::path& ruta, int palabras) {
-  const std::string documento = DocumentoXml(palabras);
+void EscribirDocxGenerado(const fs::path& ruta, int palabras, Forma forma) {
+  const std::string documento = DocumentoXml(palabras, forma);
   const std::vector<std::pair<std::string, std::string>> partes = {
       {"[Content_Types].xml",
        "<?xml version=\"1.0\"?><Types "

@@ -4,8 +4,14 @@
 
 namespace quillora::bench {
 
-// Writes a .docx of that many Spanish words: paragraphs of forty words in four runs (plain,
-// bold, italic, plain), one word split between the second and third run.
-void EscribirDocxGenerado(const std::filesystem::path& ruta, int palabras);
+enum class Forma {
+  Parrafos,  // paragraphs of forty words in four runs (plain, bold, italic, plain), one word
+             // split between the second and third run
+  UnRun,     // the whole text in one run of one paragraph
+};
+
+// Writes a .docx of that many Spanish words, laid out in that form.
+void EscribirDocxGenerado(const std::filesystem::path& ruta, int palabras,
+                          Forma forma = Forma::Parrafos);
 
 }  // namespace quillora::bench

@@ -128,18 +128,21 @@ void IdsEnUso(pugi::xml_node raiz, std::set<std::int64_t>& ids) {
   raiz.traverse(recogida);
 }
 
-// The parts of a package the host reads, parsed.
+// The parts of a package the host reads, parsed. The comments part a save wrote is read only
+// when a later save needs it: a single save, the common case, never pays for it.
 struct Lectura {
   std::unique_ptr<ParteXml> documento;
   Recorrido recorrido;
   std::unique_ptr<ParteXml> comentarios;
   std::vector<ComentarioXml> leidos;
+  bool comentariosLeidos = false;
 };
 
 // The comments part, when there is one, into `lectura`.
 void LeerParteComentarios(const Paquete& paquete, const Partes& partes, Lectura& lectura) {
   lectura.comentarios.reset();
   lectura.leidos.clear();
+  lectura.comentariosLeidos = true;
   if (!partes.comentarios) return;
   lectura.comentarios =
       std::make_unique<ParteXml>(*partes.comentarios, paquete.Leer(*partes.comentarios));
@@ -276,8 +279,9 @@ class DocumentoDocx::Impl {
       lectura_->recorrido = std::move(guardado.recorrido);
       Basar(lectura_->recorrido);
       lectura_->recorrido.texto = std::u16string();
-      lectura_->comentarios = std::move(guardado.comentarios);
-      lectura_->leidos = std::move(guardado.leidos);
+      lectura_->comentarios.reset();
+      lectura_->leidos = {};
+      lectura_->comentariosLeidos = false;
       conocidos_ = std::move(guardado.conocidos);
     }
     AcotarComentarios();
@@ -295,8 +299,6 @@ class DocumentoDocx::Impl {
     std::optional<Paquete> paquete;  // none when nothing changed
     Partes partes;
     Recorrido recorrido;
-    std::unique_ptr<ParteXml> comentarios;
-    std::vector<ComentarioXml> leidos;
     std::vector<Conocido> conocidos;
     std::vector<std::shared_ptr<memory::CommentData>> noAnclados;
   };
@@ -411,9 +413,12 @@ class DocumentoDocx::Impl {
   }
 
   // The main part's tree as last read or saved: kept from the last read or save, or read again
-  // after a save that failed.
+  // after a save that failed; and the comments part, read when the last save wrote it.
   Lectura& Leida() {
-    if (lectura_) return *lectura_;
+    if (lectura_) {
+      if (!lectura_->comentariosLeidos) LeerComentariosGuardados(*lectura_);
+      return *lectura_;
+    }
     Lectura lectura = Leer(paquete_, partes_);
     if (lectura.recorrido.texto != (sinParrafos_ ? std::u16string() : base_) ||
         lectura.recorrido.piezas.size() != piezas_.size() ||
@@ -425,8 +430,24 @@ class DocumentoDocx::Impl {
     return *lectura_;
   }
 
+  // The comments part the last save wrote, which must hold every comment as that save left it.
+  void LeerComentariosGuardados(Lectura& lectura) const {
+    LeerParteComentarios(paquete_, partes_, lectura);
+    std::unordered_map<std::string_view, const ComentarioXml*> escritos;
+    for (const auto& comentario : lectura.leidos) escritos.emplace(comentario.id, &comentario);
+    for (const auto& conocido : conocidos_) {
+      const auto escrito = escritos.find(conocido.id);
+      if (escrito == escritos.end() || escrito->second->autor != conocido.autor ||
+          escrito->second->iniciales != conocido.iniciales ||
+          escrito->second->texto != NormalizarSaltos(conocido.texto)) {
+        ErrorInterno("un comentario no se guardó como estaba");
+      }
+    }
+  }
+
   // A save edits the kept tree of the main part and is checked before it is accepted: the
-  // edited tree is walked again and the comments part written is read back.
+  // edited tree is walked again, and every part written is read back and compared with what
+  // was meant to be written.
   Guardado Preparar() {
     // A closed document has dropped its comments: saving it would delete them from the file.
     try {
@@ -522,10 +543,11 @@ class DocumentoDocx::Impl {
           cambios.push_back({nombre, parte.Serializar()});
       }
     }
-    // The comments part written is read back from the new package: the old one goes first, so
-    // that two parsings of it are never held at once.
+    // The old comments part goes before the package is written, to bound the memory it takes.
     lectura.comentarios.reset();
     lectura.leidos = {};
+    lectura.comentariosLeidos = false;
+    anadir = {};
 
     Guardado guardado;
     guardado.noAnclados = std::move(noAnclados);
@@ -629,37 +651,28 @@ class DocumentoDocx::Impl {
   }
 
   // Refuses the package about to be written unless a later open would find in it the text and
-  // comments of the document in memory: the edited main part is walked again, and the comments
-  // part, read back, is kept for the next save.
+  // the anchors of the document in memory: the edited main part is walked again. The comments
+  // part is the one meant, as the package compared it on writing.
   static void Comprobar(
       const ParteXml& documento, const std::u16string& texto,
       const std::vector<Conocido>& conocidos, const std::set<std::string>& borrados,
       const std::map<std::string, std::pair<std::int32_t, std::int32_t>>& esperados,
       Guardado& guardado) {
     const Paquete& paquete = *guardado.paquete;
-    Lectura lectura;
-    lectura.recorrido = RecorrerDocumento(documento);
-    LeerParteComentarios(paquete, guardado.partes, lectura);
-    const bool sinParrafos = lectura.recorrido.marcas.empty();
-    if (lectura.recorrido.texto != (sinParrafos ? std::u16string() : texto)) {
+    Recorrido recorrido = RecorrerDocumento(documento);
+    const bool sinParrafos = recorrido.marcas.empty();
+    if (recorrido.texto != (sinParrafos ? std::u16string() : texto)) {
       ErrorInterno("el texto escrito no es el del documento");
     }
-    std::unordered_map<std::string_view, const ComentarioXml*> escritos;
-    for (const auto& comentario : lectura.leidos) escritos.emplace(comentario.id, &comentario);
     const auto otras = AnclasEnOtrasPartes(paquete, PartesConAnclas(paquete, guardado.partes));
     for (const auto& id : borrados) {
-      if (escritos.contains(id) || lectura.recorrido.anclas.contains(id) || otras.contains(id)) {
+      if (recorrido.anclas.contains(id) || otras.contains(id)) {
         ErrorInterno("queda rastro de un comentario eliminado");
       }
     }
     for (const auto& conocido : conocidos) {
-      const auto escrito = escritos.find(conocido.id);
-      const auto anclas = lectura.recorrido.anclas.find(conocido.id);
-      if (escrito == escritos.end() ||
-          (anclas == lectura.recorrido.anclas.end() && !conocido.fuera) ||
-          escrito->second->autor != conocido.autor ||
-          escrito->second->iniciales != conocido.iniciales ||
-          escrito->second->texto != NormalizarSaltos(conocido.texto)) {
+      const auto anclas = recorrido.anclas.find(conocido.id);
+      if (anclas == recorrido.anclas.end() && !conocido.fuera) {
         ErrorInterno("un comentario no se escribió como está");
       }
       if (const auto esperado = esperados.find(conocido.id); esperado != esperados.end()) {
@@ -670,9 +683,7 @@ class DocumentoDocx::Impl {
         }
       }
     }
-    guardado.recorrido = std::move(lectura.recorrido);
-    guardado.comentarios = std::move(lectura.comentarios);
-    guardado.leidos = std::move(lectura.leidos);
+    guardado.recorrido = std::move(recorrido);
   }
 
   Paquete paquete_;

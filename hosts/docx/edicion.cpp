@@ -5,6 +5,8 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
+#include <unordered_map>
 
 #include "common/texto_unicode.h"
 #include "documento_docx.h"
@@ -352,6 +354,9 @@ class Editor {
         porPosicion[comentario.inicio].push_back({2, -comentario.fin, &comentario, *destino});
       }
     }
+    std::vector<std::int32_t> posiciones;
+    for (const auto& entrada : porPosicion) posiciones.push_back(entrada.first);
+    Partir({posiciones.rbegin(), posiciones.rend()});
     for (auto& [posicion, eventos] : porPosicion) {
       std::stable_sort(eventos.begin(), eventos.end(), [](const Evento& a, const Evento& b) {
         return a.clase != b.clase ? a.clase < b.clase : a.clave < b.clave;
@@ -382,10 +387,66 @@ class Editor {
     const std::int32_t inicioRegion = InicioRegion(parrafo);
     const std::int32_t finRegion = plan_.marcas[parrafo];
     if (inicioRegion == finRegion) return {recorrido_.marcas[parrafo].parrafo, {}};
-    const std::int32_t caracter = posicion == inicioRegion ? posicion : posicion - 1;
-    const PiezaXml& pieza = PiezaCon(parrafo, caracter);
-    if (posicion == inicioRegion) return CortarAntes(pieza.primero);
-    return CortarDentro(pieza, posicion - pieza.inicio);
+    if (posicion == inicioRegion) return CortarAntes(PiezaCon(parrafo, posicion).primero);
+    const auto corte = cortes_.find(posicion);
+    if (corte == cortes_.end()) ErrorInterno("una posición cae fuera de su pieza");
+    return CortarDespues(corte->second);
+  }
+
+  // The piece holding the character before a position inside a paragraph's text, or none at the
+  // start of a paragraph's text or in one without text.
+  const PiezaXml* PiezaAntesDe(std::int32_t posicion) const {
+    const std::size_t parrafo = ParrafoDe(posicion);
+    if (parrafo >= recorrido_.marcas.size()) ErrorInterno("una posición queda fuera del texto");
+    const std::int32_t inicioRegion = InicioRegion(parrafo);
+    if (posicion == inicioRegion || inicioRegion == plan_.marcas[parrafo]) return nullptr;
+    return &PiezaCon(parrafo, posicion - 1);
+  }
+
+  // Finds, for each position (ascending) inside a paragraph's text, the run element it follows,
+  // cutting a w:t in two where a position falls inside it. Each w:t is read and cut once for all
+  // the positions in it: cutting again for every anchor costs the square of a long run.
+  void Partir(const std::vector<std::int32_t>& posiciones) {
+    for (std::size_t i = 0; i < posiciones.size();) {
+      const PiezaXml* pieza = PiezaAntesDe(posiciones[i]);
+      std::size_t fin = i + 1;
+      while (fin < posiciones.size() && pieza != nullptr && PiezaAntesDe(posiciones[fin]) == pieza)
+        ++fin;
+      if (pieza != nullptr) PartirPieza(*pieza, std::span(posiciones).subspan(i, fin - i));
+      i = fin;
+    }
+  }
+
+  void PartirPieza(const PiezaXml& pieza, std::span<const std::int32_t> posiciones) {
+    std::int32_t acumulado = pieza.inicio;
+    auto siguiente = posiciones.begin();
+    for (auto nodo = pieza.primero; nodo && siguiente != posiciones.end();
+         nodo = SiguienteElemento(nodo)) {
+      const bool esTexto = Tipo(nodo) == Etiqueta::T;
+      const std::u16string texto = esTexto ? TextoDe(nodo) : std::u16string();
+      const std::int32_t largo = esTexto ? static_cast<std::int32_t>(texto.size()) : 1;
+      // The positions inside this element cut it into consecutive w:t; the first keeps the node.
+      std::vector<std::size_t> cortes;
+      for (; siguiente != posiciones.end() && *siguiente < acumulado + largo; ++siguiente) {
+        cortes.push_back(static_cast<std::size_t>(*siguiente - acumulado));
+      }
+      if (!cortes.empty()) {
+        const std::u16string_view todo(texto);
+        FijarTexto(nodo, texto::Utf16AUtf8(todo.substr(0, cortes.front())));
+        auto trozo = nodo;
+        for (std::size_t i = 0; i < cortes.size(); ++i) {
+          cortes_[acumulado + static_cast<std::int32_t>(cortes[i])] = trozo;
+          const std::size_t hasta = i + 1 < cortes.size() ? cortes[i + 1] : todo.size();
+          trozo = nodo.parent().insert_child_after(pugi::node_element, trozo);
+          trozo.set_name(nodo.name());
+          FijarTexto(trozo, texto::Utf16AUtf8(todo.substr(cortes[i], hasta - cortes[i])));
+        }
+        nodo = trozo;
+      }
+      acumulado += largo;
+      if (siguiente != posiciones.end() && *siguiente == acumulado) cortes_[*siguiente++] = nodo;
+    }
+    if (siguiente != posiciones.end()) ErrorInterno("una posición cae fuera de su pieza");
   }
 
   const PiezaXml& PiezaCon(std::size_t parrafo, std::int32_t caracter) const {
@@ -397,32 +458,6 @@ class Editor {
         primera, fin, caracter, [](std::int32_t c, const PiezaXml& p) { return c < p.inicio; });
     if (despues == primera || !(despues - 1)->primero) ErrorInterno("un carácter no tiene pieza");
     return *(despues - 1);
-  }
-
-  std::int32_t Largo(pugi::xml_node nodo) const {
-    return Tipo(nodo) == Etiqueta::T ? static_cast<std::int32_t>(TextoDe(nodo).size()) : 1;
-  }
-
-  // After the `desplazamiento`-th character of a piece, splitting its w:t when needed.
-  Lugar CortarDentro(const PiezaXml& pieza, std::int32_t desplazamiento) {
-    std::int32_t acumulado = 0;
-    for (auto nodo = pieza.primero; nodo; nodo = SiguienteElemento(nodo)) {
-      const std::int32_t largo = Largo(nodo);
-      if (acumulado + largo < desplazamiento) {
-        acumulado += largo;
-        continue;
-      }
-      if (acumulado + largo > desplazamiento) {
-        const std::u16string texto = TextoDe(nodo);
-        const auto corte = static_cast<std::size_t>(desplazamiento - acumulado);
-        auto segunda = nodo.parent().insert_child_after(pugi::node_element, nodo);
-        segunda.set_name(nodo.name());
-        FijarTexto(nodo, texto::Utf16AUtf8(std::u16string_view(texto).substr(0, corte)));
-        FijarTexto(segunda, texto::Utf16AUtf8(std::u16string_view(texto).substr(corte)));
-      }
-      return CortarDespues(nodo);
-    }
-    ErrorInterno("una posición cae fuera de su pieza");
   }
 
   // A run after `run` with its attributes and properties, to receive part of its content.
@@ -465,6 +500,7 @@ class Editor {
   pugi::xml_node raiz_;
   std::vector<PiezaXml> piezas_;
   std::vector<PiezaXml> sinteticas_;  // per paragraph, the run given to a paragraph without text
+  std::unordered_map<std::int32_t, pugi::xml_node> cortes_;  // position → the element it follows
 };
 
 }  // namespace
