@@ -130,8 +130,17 @@ std::int32_t Story::UnitCount() {
 
 std::int32_t Story::UnitAt(std::int32_t pos) {
   EnsureUnits();
+  // Walks go a unit at a time: the unit found last or the next one saves a search of the whole.
+  const auto units = static_cast<std::size_t>(UnitCount());
+  for (auto unit = static_cast<std::size_t>(lastUnit_);
+       unit < units && unit <= static_cast<std::size_t>(lastUnit_) + 1; ++unit) {
+    if (unitStarts_[unit] <= pos && pos < unitStarts_[unit + 1]) {
+      return lastUnit_ = static_cast<std::int32_t>(unit);
+    }
+  }
   const auto after = std::upper_bound(unitStarts_.begin(), unitStarts_.end(), pos);
-  return static_cast<std::int32_t>(after - unitStarts_.begin()) - 1;
+  lastUnit_ = static_cast<std::int32_t>(after - unitStarts_.begin()) - 1;
+  return lastUnit_;
 }
 
 std::int32_t Story::UnitStart(std::int32_t unit) {

@@ -73,7 +73,8 @@ class Story {
   std::u16string text_;
   std::vector<std::int32_t> unitStarts_;  // ends with Length(); kept up to date by edits
   bool unitsStale_ = true;
-  LiveSpan spans_;  // sentinel of the circular list of live spans
+  std::int32_t lastUnit_ = 0;  // UnitAt's last answer, where the next search looks first
+  LiveSpan spans_;             // sentinel of the circular list of live spans
 };
 
 }  // namespace quillora::memory
