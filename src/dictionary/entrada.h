@@ -40,6 +40,7 @@ class Entrada : public std::enable_shared_from_this<Entrada> {
  private:
   friend class Entradas;
   friend class EntradasResultado;
+  friend class IndicePrefijos;
   friend class IndicePrimerSegmento;
   template <typename C>
   friend class ListaEntradasClase;

@@ -23,7 +23,7 @@ std::shared_ptr<Entrada> Entradas::Add(std::string_view texto) {
   auto entrada = std::make_shared<Entrada>(PermisoCreacion{}, std::string(texto));
   if (!lista_.Add(entrada->Clave(), entrada)) return nullptr;
   indice_.Add(entrada);
-  prefijos_.Add(entrada->Mayusculas());
+  prefijos_.Add(entrada);
   return entrada;
 }
 
@@ -41,10 +41,6 @@ EntradasResultado Entradas::ItemsByText(std::string_view texto) const {
     if (EmpiezaPor(entrada->Mayusculas(), clave)) resultado.Anadir(entrada);
   }
   return resultado;
-}
-
-std::shared_ptr<Entrada> Entradas::ItemByKey(std::string_view clave) const {
-  return lista_.ItemByKey(clave);
 }
 
 void Entradas::Remove(std::int32_t indice) {
@@ -65,7 +61,7 @@ void Entradas::Clear() {
 void Entradas::Soltar(const std::shared_ptr<Entrada>& entrada) {
   Desligar(entrada);
   indice_.Remove(*entrada);
-  prefijos_.Remove(entrada->Mayusculas());
+  prefijos_.Remove(*entrada);
 }
 
 void Entradas::Desligar(const std::shared_ptr<Entrada>& entrada) {

@@ -33,11 +33,11 @@ class Entradas {
   // is the key K of `texto`, or K followed by a blank and more. For "hombre": "hombre" and
   // "hombre público", but not "hombres" nor "el hombre".
   EntradasResultado ItemsByText(std::string_view texto) const;
-  // For a text already made its key (ClaveTexto), so that a matcher fed word by word can build
-  // the key of several words from the keys of each: the entry under it, and whether
-  // ItemsByText would find any entry, without gathering them.
-  std::shared_ptr<Entrada> ItemByKey(std::string_view clave) const;
+  // For a text already made its key (ClaveTexto): whether ItemsByText would find any entry,
+  // without gathering them.
   bool HayQueEmpiecenPorClave(std::string_view clave) const { return prefijos_.Contiene(clave); }
+  // The same question and the entry under a key, asked one word at a time by a matcher.
+  const IndicePrefijos& GetPrefijos() const { return prefijos_; }
   std::int32_t Count() const { return lista_.Count(); }
   // Each removal first detaches the entry from its classes. ErrorColeccion, and nothing changes,
   // when the position or key is not present.

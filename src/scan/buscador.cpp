@@ -49,6 +49,7 @@ void Buscador::Limpiar() {
   rangoFinal_.reset();
   rangoEntradaValida_.reset();
   claveAcumulada_.clear();
+  nodo_ = IndicePrefijos::kRaiz;
   ultimaEntradaValida_.reset();
 }
 
@@ -60,11 +61,18 @@ void Buscador::ProcesarPalabra(const std::shared_ptr<word::Range>& rango,
 
   if (!gestion_) throw std::logic_error("El buscador no tiene ningún diccionario");
   // A word has no outer blanks, and upper case is mapped letter by letter: the key of the words
-  // read so far is the keys of each, joined by blanks.
-  std::string clave = ClaveTexto(palabra);
-  if (!claveAcumulada_.empty()) clave = claveAcumulada_ + ' ' + clave;
-  const auto& entradas = *gestion_->GetEntradas();
-  if (!entradas.HayQueEmpiecenPorClave(clave)) {
+  // read so far is the keys of each, joined by blanks, and the index takes it word by word.
+  const auto& prefijos = gestion_->GetEntradas()->GetPrefijos();
+  if (version_ != prefijos.GetVersion()) {
+    // The dictionary changed between two words: their place is found again from their key.
+    nodo_ = claveAcumulada_.empty() ? IndicePrefijos::kRaiz
+                                    : prefijos.Avanzar(IndicePrefijos::kRaiz, claveAcumulada_);
+    version_ = prefijos.GetVersion();
+  }
+  const std::string clave = ClaveTexto(palabra);
+  const auto nodo =
+      nodo_ == IndicePrefijos::kNinguno ? IndicePrefijos::kNinguno : prefijos.Avanzar(nodo_, clave);
+  if (nodo == IndicePrefijos::kNinguno) {
     estado_ = kTerminado;
     rangoFinal_ = std::move(rangoEntradaValida_);
     rangoEntradaValida_.reset();
@@ -72,14 +80,16 @@ void Buscador::ProcesarPalabra(const std::shared_ptr<word::Range>& rango,
   }
 
   if (estado_ == kTerminado) ultimaEntradaValida_.reset();
-  claveAcumulada_ = std::move(clave);
+  if (!claveAcumulada_.empty()) claveAcumulada_ += ' ';
+  claveAcumulada_ += clave;
+  nodo_ = nodo;
   estado_ = kEnCurso;
   rangoFinal_ = rango;
   if (!rangoInicial_) rangoInicial_ = rango;
 
-  auto completa = entradas.ItemByKey(claveAcumulada_);
+  Entrada* completa = prefijos.EntradaEn(nodo_);
   if (completa && EntradaValidaEnDocumento(*completa, *rango, documentosActuales)) {
-    ultimaEntradaValida_ = std::move(completa);
+    ultimaEntradaValida_ = completa->shared_from_this();
     rangoEntradaValida_ = rango;
   }
 }

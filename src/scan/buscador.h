@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "dictionary/indice_prefijos.h"
+
 namespace quillora {
 
 namespace word {
@@ -43,6 +45,9 @@ class Buscador {
   std::shared_ptr<word::Range> rangoEntradaValida_;
   std::shared_ptr<Entrada> ultimaEntradaValida_;
   std::string claveAcumulada_;  // the key (ClaveTexto) of the words read so far
+  // Their place in the dictionary's prefix index, and the index's version when it was found.
+  IndicePrefijos::Nodo nodo_ = IndicePrefijos::kRaiz;
+  std::uint64_t version_ = 0;
 };
 
 // The word as the matcher compares it: outer blanks and no-break spaces removed, optional hyphens
