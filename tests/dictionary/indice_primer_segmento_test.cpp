@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -56,10 +57,12 @@ TEST(IndicePrimerSegmento, ItemsByTextDaLoMismoQueRecorrerTodasLasEntradas) {
     Entradas entradas;
     const auto total = 1 + azar() % 40;
     for (unsigned i = 0; i < total; ++i) entradas.Add(TextoAlAzar(azar, 8));
-    // Some removals, so the index must follow them too.
-    for (auto quitar = azar() % 4; quitar > 0 && entradas.Count() > 0; --quitar) {
+    // Removals, then additions that take the places the removals freed: the indexes must
+    // follow both.
+    for (auto quitar = azar() % (total / 2 + 1); quitar > 0 && entradas.Count() > 0; --quitar) {
       entradas.Remove(static_cast<std::int32_t>(1 + azar() % entradas.Count()));
     }
+    for (auto anadir = azar() % 4; anadir > 0; --anadir) entradas.Add(TextoAlAzar(azar, 8));
     for (int consulta = 0; consulta < 50; ++consulta) {
       const std::string texto =
           consulta % 2 == 0 || entradas.Count() == 0
@@ -69,8 +72,22 @@ TEST(IndicePrimerSegmento, ItemsByTextDaLoMismoQueRecorrerTodasLasEntradas) {
                               ->GetEntrada());
       const auto esperado = Recorrido(entradas, texto);
       ASSERT_EQ(entradas.ItemsByText(texto).NewEnum(), esperado) << "«" << texto << "»";
-      ASSERT_EQ(entradas.HayQueEmpiecenPorClave(ClaveTexto(texto)), !esperado.empty())
-          << "«" << texto << "»";
+      const std::string clave = ClaveTexto(texto);
+      ASSERT_EQ(entradas.HayQueEmpiecenPorClave(clave), !esperado.empty()) << "«" << texto << "»";
+      // A matcher's walk, one word of the key at a time, agrees, and ends on the entry under
+      // the key.
+      const auto& prefijos = entradas.GetPrefijos();
+      auto nodo = IndicePrefijos::kRaiz;
+      for (std::size_t inicio = 0; nodo != IndicePrefijos::kNinguno && inicio <= clave.size();) {
+        const auto fin = std::min(clave.find(' ', inicio), clave.size());
+        nodo = prefijos.Avanzar(nodo, std::string_view(clave).substr(inicio, fin - inicio));
+        inicio = fin + 1;
+      }
+      ASSERT_EQ(nodo != IndicePrefijos::kNinguno, !esperado.empty()) << "«" << texto << "»";
+      if (nodo != IndicePrefijos::kNinguno) {
+        ASSERT_EQ(prefijos.EntradaEn(nodo), entradas.ItemByText(texto).get())
+            << "«" << texto << "»";
+      }
       if (!esperado.empty()) ++conResultado;
     }
   }

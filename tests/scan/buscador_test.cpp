@@ -127,6 +127,29 @@ TEST_F(BuscadorTest, FollowsAnAttemptWordByWord) {
   EXPECT_EQ(buscador.GetRangoFinal()->GetText(), "negocios ");
 }
 
+TEST_F(BuscadorTest, AnAttemptGoesOnWithTheDictionaryAsItIsAtEachWord) {
+  Entradas({"hombre de negocios"});
+  auto documento = Documento("hombre de negocios");
+  buscador.ProcesarPalabra(Palabra(*documento, 1), documentos);
+  // Emptied and filled again, the dictionary no longer has the words read, though another
+  // entry now has the same shape.
+  gestion->GetEntradas()->Clear();
+  Entradas({"mujer de negocios", "hombre público"});
+  buscador.ProcesarPalabra(Palabra(*documento, 2), documentos);
+  EXPECT_EQ(buscador.GetEstado(), Buscador::kTerminado);
+  buscador.Limpiar();
+
+  buscador.ProcesarPalabra(Palabra(*documento, 1), documentos);
+  Entradas({"hombre de negocios"});
+  gestion->CargarDocumento(documentos.IdDocumentoStr(documento));
+  for (int palabra = 2; palabra <= 4; ++palabra) {
+    buscador.ProcesarPalabra(Palabra(*documento, palabra), documentos);
+  }
+  EXPECT_EQ(buscador.GetEstado(), Buscador::kTerminado);
+  ASSERT_NE(buscador.GetUltimaEntradaValida(), nullptr);
+  EXPECT_EQ(buscador.GetUltimaEntradaValida()->GetEntrada(), "hombre de negocios");
+}
+
 TEST_F(BuscadorTest, WithoutADictionaryItIsAnError) {
   const auto documento = Documento("hombre");
   Buscador sinDiccionario;
