@@ -198,6 +198,7 @@ class DocumentoDocx::Impl {
  public:
   explicit Impl(std::vector<std::uint8_t> bytes)
       : paquete_(std::move(bytes)), partes_(LocalizarPartes(paquete_)) {
+    paquete_.FijarPrincipal(partes_.principal);
     lectura_ = Leer(paquete_, partes_);
     const Lectura& lectura = *lectura_;
     const auto& texto = lectura.recorrido.texto;
@@ -306,9 +307,7 @@ class DocumentoDocx::Impl {
   // New comments may take what the package leaves of the memory bound.
   void AcotarComentarios() {
     const std::uint64_t usado = std::min(paquete_.Estimacion(), Paquete::kMemoria);
-    documento_->SetCommentBudget(Paquete::kMemoria - usado, [](std::string_view texto) {
-      return Paquete::CosteComentario(texto.size());
-    });
+    documento_->SetCommentBudget(Paquete::kMemoria - usado, Paquete::CosteComentario);
   }
 
   // Pieces and paragraph marks follow the story from the text a walk found, which is the
@@ -659,7 +658,7 @@ class DocumentoDocx::Impl {
       const std::map<std::string, std::pair<std::int32_t, std::int32_t>>& esperados,
       Guardado& guardado) {
     const Paquete& paquete = *guardado.paquete;
-    Recorrido recorrido = RecorrerDocumento(documento);
+    Recorrido recorrido = RecorrerDocumento(documento, texto.size());
     const bool sinParrafos = recorrido.marcas.empty();
     if (recorrido.texto != (sinParrafos ? std::u16string() : texto)) {
       ErrorInterno("el texto escrito no es el del documento");

@@ -79,7 +79,8 @@ Paquete Paquete::Propio(std::vector<std::uint8_t> bytes) {
   return Paquete(std::move(bytes), Cota::Ninguna);
 }
 
-Paquete::Paquete(std::vector<std::uint8_t> bytes, Cota cota) : bytes_(std::move(bytes)) {
+Paquete::Paquete(std::vector<std::uint8_t> bytes, Cota cota)
+    : bytes_(std::move(bytes)), cota_(cota) {
   if (bytes_.empty()) throw ErrorDocx("El archivo no es un documento .docx: está vacío");
   if (bytes_.size() >= sizeof kFirmaOle &&
       std::equal(std::begin(kFirmaOle), std::end(kFirmaOle), bytes_.begin())) {
@@ -133,7 +134,7 @@ Paquete::Paquete(std::vector<std::uint8_t> bytes, Cota cota) : bytes_(std::move(
     entradas_.push_back(std::move(entrada));
   }
   const std::uint64_t enArchivo = std::min<std::uint64_t>(bytes_.size(), kMaximoArchivo);
-  const std::uint64_t permitido = (kMemoria - enArchivo * kPorByteArchivo) / kPorByteXml;
+  const std::uint64_t permitido = (kMemoria - enArchivo * kPorByteArchivo) / kPorBytePrincipal;
   if (cota == Cota::Memoria && xml > permitido) {
     throw ErrorDocx(
         "El documento .docx es demasiado grande para tratarlo sin agotar la memoria: sus partes "
@@ -171,8 +172,45 @@ std::string Paquete::Leer(std::string_view parte) const {
   return Leer(*entrada);
 }
 
+namespace {
+
+// Start tags and empty-element tags: '<' not followed by '/', '?' or '!'.
+std::uint64_t ContarElementos(std::string_view xml) {
+  std::uint64_t elementos = 0;
+  for (auto menor = xml.find('<'); menor != std::string_view::npos;
+       menor = xml.find('<', menor + 1)) {
+    const char siguiente = menor + 1 < xml.size() ? xml[menor + 1] : '/';
+    if (siguiente != '/' && siguiente != '?' && siguiente != '!') ++elementos;
+  }
+  return elementos;
+}
+
+}  // namespace
+
+std::uint64_t Paquete::CosteComentario(std::string_view texto) {
+  // Bytes of the anchors with a run split in two (its properties copied), of the comment's
+  // element, and of each paragraph with its style and reference; elements likewise.
+  constexpr std::uint64_t kXmlAnclas = 256, kXmlComentario = 160, kXmlLinea = 112;
+  constexpr std::uint64_t kElementosAnclas = 16, kElementosComentario = 5, kElementosLinea = 5;
+  std::uint64_t escrito = 0, lineas = 1, sueltos = 0;
+  for (const char c : texto) {
+    escrito += c == '&' ? 5 : (c == '<' || c == '>') ? 4 : 1;
+    lineas += c == '\r' || c == '\n';
+    sueltos += c == '\t' || c == '\v' || c == '\f';
+  }
+  return kPorBytePrincipal * kXmlAnclas +
+         kPorByteXml * (kXmlComentario + escrito + kXmlLinea * lineas) +
+         kPorElemento *
+             (kElementosAnclas + kElementosComentario + kElementosLinea * lineas + sueltos);
+}
+
+void Paquete::FijarPrincipal(std::string_view parte) { principal_ = Buscar(parte); }
+
 std::uint64_t Paquete::Estimacion() const {
-  return bytesXml_ * kPorByteXml + bytes_.size() * kPorByteArchivo;
+  const std::uint64_t principal = principal_ ? entradas_[*principal_].tamano : 0;
+  return (bytesXml_ - std::min(principal, bytesXml_)) * kPorByteXml +
+         principal * kPorBytePrincipal + elementosXml_ * kPorElemento +
+         bytes_.size() * kPorByteArchivo;
 }
 
 zip_file* Paquete::AbrirEntrada(std::size_t entrada) const {
@@ -239,12 +277,24 @@ std::string Paquete::Leer(std::size_t entrada) const {
   }
   if (zip_fclose(archivo) != 0 || leidos != datos.tamano) throw danada();
   contenido.resize(leidos);
+  if (datos.xml && !datos.elementos) {
+    datos.elementos = ContarElementos(contenido);
+    elementosXml_ += *datos.elementos;
+    if (cota_ == Cota::Memoria && Estimacion() > kMemoria) {
+      throw ErrorDocx(
+          "El documento .docx es demasiado grande para tratarlo sin agotar la memoria: la parte «" +
+          datos.nombre + "» tiene " + std::to_string(*datos.elementos) + " elementos XML");
+    }
+  }
   return contenido;
 }
 
-Paquete Paquete::Escribir(const std::vector<CambioParte>& cambios,
-                          std::time_t fechaNuevas) const {
-  if (cambios.empty()) return Propio(bytes_);
+Paquete Paquete::Escribir(const std::vector<CambioParte>& cambios, std::time_t fechaNuevas) const {
+  if (cambios.empty()) {
+    Paquete copia = Propio(bytes_);
+    Heredar(copia, cambios);
+    return copia;
+  }
   auto fallo = [](const std::string& detalle) {
     return ErrorDocx("No se puede guardar el documento: " + detalle);
   };
@@ -317,10 +367,30 @@ Paquete Paquete::Escribir(const std::vector<CambioParte>& cambios,
   }
   Paquete escrito = Propio(std::move(salida));
   ComprobarEscrito(escrito, cambios);
+  Heredar(escrito, cambios);
   return escrito;
 }
 
-void Paquete::ComprobarEscrito(const Paquete& escrito, const std::vector<CambioParte>& cambios) const {
+// The new package is charged as this one: the parts written for their elements, the others as
+// counted here.
+void Paquete::Heredar(Paquete& escrito, const std::vector<CambioParte>& cambios) const {
+  std::unordered_map<std::size_t, const CambioParte*> porEntrada;
+  for (const auto& cambio : cambios) porEntrada[*escrito.Buscar(cambio.nombre)] = &cambio;
+  for (std::size_t i = 0; i < escrito.entradas_.size(); ++i) {
+    const auto& nueva = escrito.entradas_[i];
+    if (!nueva.xml) continue;
+    if (const auto cambio = porEntrada.find(i); cambio != porEntrada.end()) {
+      nueva.elementos = ContarElementos(cambio->second->contenido);
+    } else if (const auto antigua = Buscar(nueva.nombre)) {
+      nueva.elementos = entradas_[*antigua].elementos;
+    }
+    escrito.elementosXml_ += nueva.elementos.value_or(0);
+  }
+  if (principal_) escrito.FijarPrincipal(entradas_[*principal_].nombre);
+}
+
+void Paquete::ComprobarEscrito(const Paquete& escrito,
+                               const std::vector<CambioParte>& cambios) const {
   const auto fallo = [] {
     return ErrorDocx(
         "No se puede guardar el documento sin dañarlo: el paquete escrito no guarda lo que se "

@@ -29,25 +29,28 @@ struct CambioParte {
 // kParteGrande.
 class Paquete {
  public:
-  // Peak memory, measured with `quillora procesar` (one mark) on generated documents, is at most
-  // 46 bytes for each byte of the XML parts (a body of empty paragraphs written "<p/>", the
-  // densest shape; ordinary text takes about 20) plus 3 for each byte of the file (held, written
-  // and read back while saving). A package is refused when that estimate passes kMemoria, which
-  // is 1.5 GiB less 64 MiB for the program, its libraries and the dictionary: the XML parts may
-  // thus take up to 32 MiB uncompressed, less as the file grows.
+  // Peak memory, measured with `quillora procesar` on generated documents of many shapes (long
+  // runs, short paragraphs, empty paragraphs, marked documents), is at most kPorBytePrincipal
+  // for each byte of the main part (its text is held several times over: tree, walk, story,
+  // save), kPorByteXml for each byte of the other XML parts read, kPorElemento for each element
+  // of the parts read, and kPorByteArchivo for each byte of the file (held, written and read
+  // back while saving). A package is refused when that estimate passes kMemoria, which is
+  // 1.5 GiB less 64 MiB for the program, its libraries and the dictionary: before anything is
+  // decompressed when its XML parts, taken at the main part's rate, could not fit (more than
+  // 92 MiB of XML), and when a part is read, once its elements are counted.
   static constexpr std::uint64_t kMemoria = (1536ull - 64) << 20;
-  static constexpr std::uint64_t kPorByteXml = 46;
+  static constexpr std::uint64_t kPorBytePrincipal = 16;
+  static constexpr std::uint64_t kPorByteXml = 6;
+  static constexpr std::uint64_t kPorElemento = 60;
   static constexpr std::uint64_t kPorByteArchivo = 3;
-  static constexpr std::uint64_t kMaximoXml = kMemoria / kPorByteXml;
+  static constexpr std::uint64_t kMaximoXml = kMemoria / kPorBytePrincipal;
   static constexpr std::uint64_t kMaximoArchivo = kMemoria / kPorByteArchivo;
-  // A new comment adds to the XML parts its anchors in the main part and its element in the
-  // comments part: less than kXmlPorComentario bytes and two for each byte of its text. New
-  // comments are taken while the package they make stays within the estimate's bound, so that
-  // memory stays bounded while marking and whatever is saved can be opened again.
-  static constexpr std::uint64_t kXmlPorComentario = 512;
-  static constexpr std::uint64_t CosteComentario(std::size_t bytesTexto) {
-    return kPorByteXml * (kXmlPorComentario + 2 * bytesTexto);
-  }
+  // What a new comment adds to the estimate of the package saved with it: its anchors and the
+  // run split around them in the main part, and in the comments part its element with a
+  // paragraph (styled) for each line of its text, escaped. New comments are taken while that
+  // package stays within the bound, so that memory stays bounded while marking and whatever is
+  // saved can be opened again.
+  static std::uint64_t CosteComentario(std::string_view texto);
   // XML parts above kParteGrande compressed more than this are zip bombs.
   static constexpr std::uint64_t kRazonMaxima = 200;
   static constexpr std::uint64_t kParteGrande = 1ull << 20;
@@ -70,6 +73,8 @@ class Paquete {
   std::string Leer(std::string_view parte) const;
   std::time_t Fecha(std::size_t entrada) const { return entradas_[entrada].fecha; }
 
+  // The main part, charged at its own rate; set before it is read.
+  void FijarPrincipal(std::string_view parte);
   // What this package is estimated to take in memory once opened, by the figures above.
   std::uint64_t Estimacion() const;
 
@@ -88,6 +93,7 @@ class Paquete {
     std::int32_t metodo = 0;
     std::time_t fecha = 0;
     std::uint32_t crc = 0;
+    mutable std::optional<std::uint64_t> elementos;  // counted when the part is first read
   };
   struct Cerrar {
     void operator()(zip* archivo) const;
@@ -99,12 +105,16 @@ class Paquete {
   bool Contiene(std::size_t entrada, std::string_view contenido) const;
   zip_file* AbrirEntrada(std::size_t entrada) const;
   void ComprobarEscrito(const Paquete& escrito, const std::vector<CambioParte>& cambios) const;
+  void Heredar(Paquete& escrito, const std::vector<CambioParte>& cambios) const;
 
   std::vector<std::uint8_t> bytes_;
   std::unique_ptr<zip, Cerrar> zip_;
   std::vector<Entrada> entradas_;
   std::unordered_map<std::string, std::size_t> porNombre_;  // lower-case part name
+  Cota cota_;
   std::uint64_t bytesXml_ = 0;  // the XML parts' size, at most kMemoria
+  std::optional<std::size_t> principal_;
+  mutable std::uint64_t elementosXml_ = 0;  // of the XML parts read
 };
 
 }  // namespace quillora::docx

@@ -246,16 +246,28 @@ class Recorredor {
   }
 
   void Texto(pugi::xml_node t) {
-    std::string utf8;
-    for (auto hijo = t.first_child(); hijo; hijo = hijo.next_sibling()) {
-      if (hijo.type() == pugi::node_pcdata || hijo.type() == pugi::node_cdata) utf8 += hijo.value();
+    // A w:t holds one run of character data but for comments or CDATA sections: that one is
+    // converted where it lies, as a run may hold a whole book.
+    std::string unido;
+    std::string_view utf8;
+    const auto primero = t.first_child();
+    if (primero && !primero.next_sibling() && primero.type() == pugi::node_pcdata) {
+      utf8 = primero.value();
+    } else {
+      for (auto hijo = primero; hijo; hijo = hijo.next_sibling()) {
+        if (hijo.type() == pugi::node_pcdata || hijo.type() == pugi::node_cdata)
+          unido += hijo.value();
+      }
+      utf8 = unido;
     }
-    std::u16string texto = texto::Utf8AUtf16(utf8);
-    for (auto& c : texto) {
-      if (c < 0x20 && c != u'\t') c = u' ';
+    const std::size_t antes = salida_.texto.size();
+    salida_.texto += texto::Utf8AUtf16(utf8);
+    for (auto c = salida_.texto.begin() + static_cast<std::ptrdiff_t>(antes);
+         c != salida_.texto.end(); ++c) {
+      if (*c < 0x20 && *c != u'\t') *c = u' ';
     }
-    salida_.piezas.push_back({t, Posicion(), static_cast<std::int32_t>(texto.size())});
-    salida_.texto += texto;
+    salida_.piezas.push_back({t, static_cast<std::int32_t>(antes),
+                              static_cast<std::int32_t>(salida_.texto.size() - antes)});
   }
 
   struct CampoAbierto {
@@ -272,8 +284,9 @@ class Recorredor {
 
 }  // namespace
 
-Recorrido RecorrerDocumento(const ParteXml& documento) {
+Recorrido RecorrerDocumento(const ParteXml& documento, std::size_t largoEsperado) {
   Recorrido recorrido;
+  recorrido.texto.reserve(largoEsperado);
   const auto raiz = documento.Raiz();
   const Nombres nombres(raiz);
   if (nombres.Clasificar(raiz.name()) != Etiqueta::Document) {

@@ -68,7 +68,8 @@ struct Recorrido {
 // hyphen (U+00AD) and symbols. Everything else (deletions, text boxes, drawings, alternate
 // content, properties, runs outside a paragraph) is left alone. Control characters inside
 // w:t read as blanks, so that the text has no paragraph mark of its own.
-Recorrido RecorrerDocumento(const ParteXml& documento);
+// `largoEsperado` is room kept for the text, when its length is known.
+Recorrido RecorrerDocumento(const ParteXml& documento, std::size_t largoEsperado = 0);
 
 // The text of a comment: its paragraphs joined by '\r'.
 std::string TextoDeComentario(pugi::xml_node comentario, const Nombres& nombres);

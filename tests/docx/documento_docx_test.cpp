@@ -449,8 +449,9 @@ TEST_F(Guardado, TrasUnGuardadoFallidoElSiguienteEscribeCadaMarcaUnaVez) {
 TEST_F(Guardado, LosComentariosNuevosNoPasanDeLaMemoriaAcotada) {
   auto documento = DocumentoDocx::Abrir(Entrada(Frase()));
   const auto& memoria = *documento.Documento();
-  // Each of these costs three fifths of the bound.
-  const std::string largo(Paquete::kMemoria / (2 * Paquete::kPorByteXml) / 5 * 3, 'a');
+  // Each of these costs three fifths of the bound: a tab is a byte and an element to write.
+  const std::string largo(
+      Paquete::kMemoria / (Paquete::kPorByteXml + Paquete::kPorElemento) / 5 * 3, '\t');
   Marcar(memoria, 0, 3, largo);
   EXPECT_THROW(Marcar(memoria, 4, 16, largo), word::HostError);
   EXPECT_EQ(memoria.CommentList().size(), 1u);

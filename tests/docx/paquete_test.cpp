@@ -218,10 +218,10 @@ std::vector<Caso> Casos() {
       {"XmlQueAgotariaLaMemoria",
        [=] {
          return Zip(Cambiar(docx, "word/document.xml",
-                            [](std::string& xml) { xml.append(32u << 20, ' '); }));
+                            [](std::string& xml) { xml.append(92u << 20, ' '); }));
        },
-       "es demasiado grande para tratarlo sin agotar la memoria: sus partes XML ocupan 33 MiB "
-       "descomprimidas, y con un archivo de 1 MiB el máximo es 31 MiB"},
+       "es demasiado grande para tratarlo sin agotar la memoria: sus partes XML ocupan 93 MiB "
+       "descomprimidas, y con un archivo de 1 MiB el máximo es 91 MiB"},
       // The main part is whatever the content types say; one not named as XML is read only when
       // small, so that the sizes of the XML parts bound what is parsed.
       {"PartePrincipalGrandeSinNombreXml",
@@ -342,6 +342,40 @@ TEST(Paquete, LoNoCambiadoSeCopiaComprimidoComoEstaba) {
   }
   EXPECT_EQ(escritas.back().first, "nueva.xml");
   EXPECT_EQ(escritas.back().second, "<y/>");
+}
+
+// The class, which the helper above hides.
+using PaqueteZip = class Paquete;
+
+// The estimate charges the main part at its own rate, and each part's start tags (not end tags,
+// comments or declarations) once it is read; a written package is charged alike.
+TEST(Paquete, LaEstimacionCuentaLosElementosDeLoLeido) {
+  Entradas entradas = Paquete("<w:p/>");
+  const std::string documento = "<?xml version=\"1.0\"?><!-- c --><a><b/><c x=\"1\">t</c></a>";
+  for (auto& [nombre, contenido] : entradas) {
+    if (nombre == "word/document.xml") contenido = documento;
+  }
+  entradas.push_back({"otra.xml", "<a><b/></a>"});
+  CarpetaTemporal carpeta;
+  prueba::EscribirZip(carpeta / "a.zip", entradas);
+  const std::string zip = prueba::LeerBytes(carpeta / "a.zip");
+  PaqueteZip paquete(std::vector<std::uint8_t>(zip.begin(), zip.end()));
+  const auto sinPrincipal = static_cast<std::int64_t>(paquete.Estimacion());
+  paquete.FijarPrincipal("word/document.xml");
+  const auto antes = static_cast<std::int64_t>(paquete.Estimacion());
+  EXPECT_EQ(antes - sinPrincipal,
+            static_cast<std::int64_t>(documento.size() *
+                                      (PaqueteZip::kPorBytePrincipal - PaqueteZip::kPorByteXml)));
+  paquete.Leer("word/document.xml");
+  paquete.Leer("word/document.xml");
+  EXPECT_EQ(static_cast<std::int64_t>(paquete.Estimacion()) - antes,
+            static_cast<std::int64_t>(3 * PaqueteZip::kPorElemento));
+  const auto escrito = paquete.Escribir({{"otra.xml", "<a><b/><c/><d/></a>"}}, 0);
+  const auto archivo = (static_cast<std::int64_t>(escrito.Bytes().size()) -
+                        static_cast<std::int64_t>(paquete.Bytes().size())) *
+                       static_cast<std::int64_t>(PaqueteZip::kPorByteArchivo);
+  EXPECT_EQ(static_cast<std::int64_t>(escrito.Estimacion()) - antes - archivo,
+            static_cast<std::int64_t>(8 * PaqueteZip::kPorByteXml + 7 * PaqueteZip::kPorElemento));
 }
 
 }  // namespace
