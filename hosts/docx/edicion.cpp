@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <map>
 #include <optional>
 #include <set>
@@ -119,6 +120,7 @@ class Editor {
   std::set<std::string> Ejecutar() {
     if (!plan_.borrar.empty()) QuitarAnclas(raiz_, plan_.borrar);
     Reescribir();
+    IndexarEncierros();
     return Anclar();
   }
 
@@ -264,15 +266,39 @@ class Editor {
   }
 
   // Of the stretches that close after `despues`, the last to close that holds the character
-  // before `posicion`.
+  // before `posicion`. Stretches end in the order they close, so those ending at or after the
+  // position are the list's tail; of these, the last that starts before it is found in a tree
+  // of least starts, without going through every stretch for every comment.
   std::optional<std::size_t> EncierroEn(std::int32_t posicion,
                                         std::optional<std::size_t> despues) const {
-    std::optional<std::size_t> hallado;
-    for (std::size_t i = despues ? *despues + 1 : 0; i < recorrido_.encierros.size(); ++i) {
-      const auto [inicio, fin] = Tramo(recorrido_.encierros[i]);
-      if (inicio < posicion && posicion <= fin) hallado = i;
-    }
-    return hallado;
+    const auto cola = std::lower_bound(tramos_.begin(), tramos_.end(), posicion,
+                                       [](const std::pair<std::int32_t, std::int32_t>& t,
+                                          std::int32_t p) { return t.second < p; });
+    const auto desde = std::max(static_cast<std::size_t>(cola - tramos_.begin()),
+                                despues ? *despues + 1 : std::size_t{0});
+    return UltimoQueEmpiezaAntes(1, 0, hojas_, desde, posicion);
+  }
+
+  void IndexarEncierros() {
+    for (const auto& encierro : recorrido_.encierros) tramos_.push_back(Tramo(encierro));
+    while (hojas_ < tramos_.size()) hojas_ *= 2;
+    minimos_.assign(2 * hojas_, std::numeric_limits<std::int32_t>::max());
+    for (std::size_t i = 0; i < tramos_.size(); ++i) minimos_[hojas_ + i] = tramos_[i].first;
+    for (std::size_t nodo = hojas_ - 1; nodo >= 1; --nodo)
+      minimos_[nodo] = std::min(minimos_[2 * nodo], minimos_[2 * nodo + 1]);
+  }
+
+  // The last stretch from `desde` on, within the tree node covering [inicio, fin), that starts
+  // before `posicion`.
+  std::optional<std::size_t> UltimoQueEmpiezaAntes(std::size_t nodo, std::size_t inicio,
+                                                   std::size_t fin, std::size_t desde,
+                                                   std::int32_t posicion) const {
+    if (fin <= desde || minimos_[nodo] >= posicion) return std::nullopt;
+    if (fin - inicio == 1) return inicio;
+    const std::size_t mitad = (inicio + fin) / 2;
+    if (auto derecha = UltimoQueEmpiezaAntes(2 * nodo + 1, mitad, fin, desde, posicion))
+      return derecha;
+    return UltimoQueEmpiezaAntes(2 * nodo, inicio, mitad, desde, posicion);
   }
 
   std::size_t ParrafoDe(std::int32_t posicion) const {
@@ -500,7 +526,11 @@ class Editor {
   pugi::xml_node raiz_;
   std::vector<PiezaXml> piezas_;
   std::vector<PiezaXml> sinteticas_;  // per paragraph, the run given to a paragraph without text
-  std::unordered_map<std::int32_t, pugi::xml_node> cortes_;  // position → the element it follows
+  std::unordered_map<std::int32_t, pugi::xml_node> cortes_;
+  std::vector<std::pair<std::int32_t, std::int32_t>> tramos_;  // per stretch, its text
+  std::size_t hojas_ = 1;
+  std::vector<std::int32_t>
+      minimos_;  // tree of the stretches' least starts  // position → the element it follows
 };
 
 }  // namespace
