@@ -78,8 +78,8 @@ std::shared_ptr<MemoryDocument> Documento(int palabras) {
   std::string parrafo;
   for (int i = 0; i < palabras; ++i) {
     const bool termino = azar() % 50 == 0;
-    parrafo += termino ? Muestra()[azar() % Muestra().size()].entrada
-                       : kComunes[azar() % kComunes.size()];
+    parrafo +=
+        termino ? Muestra()[azar() % Muestra().size()].entrada : kComunes[azar() % kComunes.size()];
     parrafo += (i % 97 == 96) ? ". " : (i % 13 == 12) ? ", " : " ";
     if (i % 150 == 149) {
       parrafos.push_back(std::move(parrafo));

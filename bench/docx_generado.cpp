@@ -30,14 +30,16 @@ std::string Palabra(unsigned& azar) {
 }
 
 // Paragraphs of forty words in four runs (plain, bold, italic, plain), one word split between
-// the second and third run.
-void Parrafos(std::string& xml, int palabras) {
+// the second and third run; with fields, the last run is a field's result.
+void Parrafos(std::string& xml, int palabras, bool campos) {
   unsigned azar = 12345;
   const std::array<const char*, 4> formatos = {"", "<w:rPr><w:b/></w:rPr>", "<w:rPr><w:i/></w:rPr>",
                                                ""};
   for (int escritas = 0; escritas < palabras;) {
     xml += "<w:p>";
     for (int run = 0; run < 4; ++run) {
+      const bool campo = campos && run == 3;
+      if (campo) xml += "<w:fldSimple w:instr=\" MERGEFIELD Texto \">";
       xml += "<w:r>" + std::string(formatos[run]) + "<w:t xml:space=\"preserve\">";
       for (int i = 0; i < 10 && escritas < palabras; ++i, ++escritas) {
         const std::string palabra = Palabra(azar);
@@ -53,6 +55,7 @@ void Parrafos(std::string& xml, int palabras) {
         }
       }
       xml += "</w:t></w:r>";
+      if (campo) xml += "</w:fldSimple>";
     }
     xml += "</w:p>";
   }
@@ -70,10 +73,10 @@ std::string DocumentoXml(int palabras, Forma forma) {
   std::string xml =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<w:document "
       "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>";
-  if (forma == Forma::Parrafos) {
-    Parrafos(xml, palabras);
-  } else {
+  if (forma == Forma::UnRun) {
     UnRun(xml, palabras);
+  } else {
+    Parrafos(xml, palabras, forma == Forma::Campos);
   }
   return xml + "<w:sectPr/></w:body></w:document>";
 }

@@ -7,6 +7,7 @@ namespace quillora::bench {
 enum class Forma {
   Parrafos,  // paragraphs of forty words in four runs (plain, bold, italic, plain), one word
              // split between the second and third run
+  Campos,    // as Parrafos, with the last run of each paragraph a field's result
   UnRun,     // the whole text in one run of one paragraph
 };
 
