@@ -218,8 +218,13 @@ std::string CrearComentarios(std::string_view uriW, const std::vector<Comentario
   std::string xml =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n<w:comments xmlns:w=\"" +
       std::string(uriW) + "\">";
+  // Room for thousands of marks at once, rather than growing through copies of megabytes.
+  std::size_t largo = xml.size();
+  for (const auto& nuevo : nuevos) largo += 512 + 2 * nuevo.texto.size();
+  xml.reserve(largo);
   for (const auto& nuevo : nuevos) xml += escritor.Comentario(nuevo, estilos);
-  return xml + "</w:comments>";
+  xml += "</w:comments>";
+  return xml;
 }
 
 std::optional<std::string> QuitarEntradas(const ParteXml& parte, std::string_view elemento,
