@@ -432,14 +432,24 @@ class DocumentoDocx::Impl {
   // The comments part the last save wrote, which must hold every comment as that save left it.
   void LeerComentariosGuardados(Lectura& lectura) const {
     LeerParteComentarios(paquete_, partes_, lectura);
+    ComprobarComentarios(lectura.leidos, conocidos_, {});
+  }
+
+  // Refuses comments read back that are not the ones known, or that hold one deleted.
+  static void ComprobarComentarios(const std::vector<ComentarioXml>& leidos,
+                                   const std::vector<Conocido>& conocidos,
+                                   const std::set<std::string>& borrados) {
     std::unordered_map<std::string_view, const ComentarioXml*> escritos;
-    for (const auto& comentario : lectura.leidos) escritos.emplace(comentario.id, &comentario);
-    for (const auto& conocido : conocidos_) {
+    for (const auto& comentario : leidos) escritos.emplace(comentario.id, &comentario);
+    for (const auto& id : borrados) {
+      if (escritos.contains(id)) ErrorInterno("queda rastro de un comentario eliminado");
+    }
+    for (const auto& conocido : conocidos) {
       const auto escrito = escritos.find(conocido.id);
       if (escrito == escritos.end() || escrito->second->autor != conocido.autor ||
           escrito->second->iniciales != conocido.iniciales ||
           escrito->second->texto != NormalizarSaltos(conocido.texto)) {
-        ErrorInterno("un comentario no se guardó como estaba");
+        ErrorInterno("un comentario no se escribió como está");
       }
     }
   }
@@ -504,6 +514,7 @@ class DocumentoDocx::Impl {
 
     std::vector<CambioParte> cambios;
     std::vector<std::shared_ptr<memory::CommentData>> noAnclados;
+    bool comentariosEditados = false;
     EstilosComentario estilos;
     if ((!anadir.empty() || !comentarios.reemplazar.empty()) && partes_.estilos) {
       estilos = BuscarEstilos(ParteXml(*partes_.estilos, paquete_.Leer(*partes_.estilos)));
@@ -527,6 +538,7 @@ class DocumentoDocx::Impl {
     }
     if (!plan.borrar.empty() || !comentarios.reemplazar.empty() || !anadir.empty()) {
       if (lectura.comentarios) {
+        comentariosEditados = true;
         cambios.push_back({*partes_.comentarios,
                            EditarComentarios(*lectura.comentarios, lectura.leidos, plan.borrar,
                                              comentarios.reemplazar, anadir, estilos)});
@@ -555,6 +567,13 @@ class DocumentoDocx::Impl {
     cambios = {};
     guardado.partes = LocalizarPartes(*guardado.paquete);
     Comprobar(*lectura.documento, texto, conocidos, plan.borrar, esperados, guardado);
+    // A part written whole by this host holds what was meant, as the package compared; one
+    // edited in place may bind its names otherwise than they read, so it is read back.
+    if (comentariosEditados) {
+      Lectura comentariosEscritos;
+      LeerParteComentarios(*guardado.paquete, guardado.partes, comentariosEscritos);
+      ComprobarComentarios(comentariosEscritos.leidos, conocidos, plan.borrar);
+    }
     guardado.conocidos = std::move(conocidos);
     return guardado;
   }
@@ -650,8 +669,7 @@ class DocumentoDocx::Impl {
   }
 
   // Refuses the package about to be written unless a later open would find in it the text and
-  // the anchors of the document in memory: the edited main part is walked again. The comments
-  // part is the one meant, as the package compared it on writing.
+  // the anchors of the document in memory: the edited main part is walked again.
   static void Comprobar(
       const ParteXml& documento, const std::u16string& texto,
       const std::vector<Conocido>& conocidos, const std::set<std::string>& borrados,
