@@ -494,6 +494,9 @@ class DocumentoDocx::Impl {
       const auto numeros = NumerosNuevos(lectura, comentarios.nuevos.size());
       const std::string fecha = FechaComentarios();
       const std::int32_t ultimo = plan.marcas.back();
+      anadir.reserve(comentarios.nuevos.size());
+      conocidos.reserve(conocidos.size() + comentarios.nuevos.size());
+      plan.nuevos.reserve(comentarios.nuevos.size());
       for (std::size_t n = 0; n < comentarios.nuevos.size(); ++n) {
         const auto& comentario = comentarios.nuevos[n];
         const std::string nuevoId = std::to_string(numeros[n]);
@@ -508,7 +511,7 @@ class DocumentoDocx::Impl {
         anadir.push_back(
             {nuevoId, comentario->author, comentario->initials, fecha, comentario->Text()});
         conocidos.push_back({comentario, nuevoId, comentario->author, comentario->initials,
-                             comentario->Text(), false});
+                             anadir.back().texto, false});
       }
     }
 
@@ -527,7 +530,10 @@ class DocumentoDocx::Impl {
     if (textoCambiado || anclasEnPrincipal) {
       plan.estiloReferencia = estilos.referencia;
       const auto sinAnclar = EditarDocumento(*lectura.documento, lectura.recorrido, plan);
-      cambios.push_back({partes_.principal, lectura.documento->Serializar()});
+      // A mark's anchors and the runs split around them take a few hundred bytes.
+      constexpr std::size_t kXmlPorMarca = 512;
+      cambios.push_back(
+          {partes_.principal, lectura.documento->Serializar(plan.nuevos.size() * kXmlPorMarca)});
       std::erase_if(anadir, [&](const auto& c) { return sinAnclar.contains(c.id); });
       for (const auto& id : sinAnclar) esperados.erase(id);
       std::erase_if(conocidos, [&](const Conocido& c) {

@@ -376,8 +376,9 @@ ParteXml::ParteXml(std::string nombre, std::string bytes)
   }
 }
 
-std::string ParteXml::Serializar() const {
+std::string ParteXml::Serializar(std::size_t anadidos) const {
   Escritor escritor;
+  escritor.texto.reserve(bytes_.size() + anadidos);
   unsigned opciones = pugi::format_raw | pugi::format_no_declaration;
   if (bom_) opciones |= pugi::format_write_bom;
   doc_.save(escritor, "", opciones, codificacion_);

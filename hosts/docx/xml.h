@@ -113,8 +113,9 @@ class ParteXml {
 
   const std::string& Nombre() const { return nombre_; }
   pugi::xml_node Raiz() const { return doc_.document_element(); }
-  // The tree, written in the part's encoding.
-  std::string Serializar() const;
+  // The tree, written in the part's encoding, into room for the part as read and `anadidos`
+  // bytes more: room reserved but never written is never touched, so it costs no memory.
+  std::string Serializar(std::size_t anadidos = 0) const;
   // The part's text in UTF-8 for byte-level edits, and an edited text back in the encoding.
   std::string TextoUtf8() const;
   std::string Codificar(std::string utf8) const;
