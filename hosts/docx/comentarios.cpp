@@ -24,7 +24,8 @@ std::vector<pugi::xml_node> HijosElemento(pugi::xml_node raiz) {
 }
 
 // Writes WordprocessingML with the prefix a part binds, declaring it on each new element when
-// the part has no prefix for it.
+// the part has no prefix for it. Names are made once and tags appended in place: a processing
+// run writes thousands of comments at once.
 class EscritorW {
  public:
   EscritorW(std::string prefijo, std::string declaracion)
@@ -34,68 +35,123 @@ class EscritorW {
         declaracion_(nombres.HayPrefijoAtributos() ? "" : " xmlns:w=\"" + nombres.UriW() + "\"") {}
 
   std::string N(std::string_view local) const { return prefijo_ + ":" + std::string(local); }
+
   std::string Comentario(const ComentarioNuevo& c, const EstilosComentario& estilos) const {
+    std::string xml;
+    AnadirComentario(xml, c, estilos);
+    return xml;
+  }
+
+  void AnadirComentario(std::string& xml, const ComentarioNuevo& c,
+                        const EstilosComentario& estilos) const {
     ComprobarTextoXml(c.autor);
     ComprobarTextoXml(c.iniciales);
-    std::string xml = "<" + N("comment") + declaracion_ + " " + N("id") + "=\"" +
-                      EscaparAtributo(c.id) + "\" " + N("author") + "=\"" +
-                      EscaparAtributo(c.autor) + "\" " + N("initials") + "=\"" +
-                      EscaparAtributo(c.iniciales) + "\"";
-    if (!c.fecha.empty()) xml += " " + N("date") + "=\"" + EscaparAtributo(c.fecha) + "\"";
-    xml += ">";
+    Abrir(xml, "comment");
+    xml += declaracion_;
+    Atributo(xml, "id", c.id);
+    Atributo(xml, "author", c.autor);
+    Atributo(xml, "initials", c.iniciales);
+    if (!c.fecha.empty()) Atributo(xml, "date", c.fecha);
+    xml += '>';
     const std::u16string texto = texto::Utf8AUtf16(NormalizarSaltos(c.texto));
     std::size_t inicio = 0;
     bool primero = true;
     for (;;) {
       const auto fin = std::min(texto.find(u'\r', inicio), texto.size());
-      xml += Parrafo(std::u16string_view(texto).substr(inicio, fin - inicio), primero, estilos);
+      Parrafo(xml, std::u16string_view(texto).substr(inicio, fin - inicio), primero, estilos);
       primero = false;
       if (fin == texto.size()) break;
       inicio = fin + 1;
     }
-    return xml + "</" + N("comment") + ">";
+    Cerrar(xml, "comment");
   }
 
  private:
-  std::string Parrafo(std::u16string_view texto, bool primero,
-                      const EstilosComentario& estilos) const {
-    std::string xml = "<" + N("p") + ">";
-    if (!estilos.texto.empty()) {
-      xml += "<" + N("pPr") + "><" + N("pStyle") + " " + N("val") + "=\"" +
-             EscaparAtributo(estilos.texto) + "\"/></" + N("pPr") + ">";
-    }
-    const std::string rPr = estilos.referencia.empty()
-                                ? ""
-                                : "<" + N("rPr") + "><" + N("rStyle") + " " + N("val") + "=\"" +
-                                      EscaparAtributo(estilos.referencia) + "\"/></" + N("rPr") +
-                                      ">";
-    if (primero) xml += "<" + N("r") + ">" + rPr + "<" + N("annotationRef") + "/></" + N("r") + ">";
-    const auto segmentos = Segmentar(texto);
-    if (!segmentos.empty()) {
-      xml += "<" + N("r") + ">";
-      for (const auto& segmento : segmentos) xml += Segmento(segmento);
-      xml += "</" + N("r") + ">";
-    }
-    return xml + "</" + N("p") + ">";
+  void Nombre(std::string& xml, std::string_view local) const {
+    xml += prefijo_;
+    xml += ':';
+    xml += local;
+  }
+  void Abrir(std::string& xml, std::string_view local) const {
+    xml += '<';
+    Nombre(xml, local);
+  }
+  void Cerrar(std::string& xml, std::string_view local) const {
+    xml += "</";
+    Nombre(xml, local);
+    xml += '>';
+  }
+  void Vacio(std::string& xml, std::string_view local) const {
+    Abrir(xml, local);
+    xml += "/>";
+  }
+  void Atributo(std::string& xml, std::string_view local, const std::string& valor) const {
+    xml += ' ';
+    Nombre(xml, local);
+    xml += "=\"";
+    xml += EscaparAtributo(valor);
+    xml += '"';
+  }
+  // <pPr><pStyle val="estilo"/></pPr>, or <rPr><rStyle .../></rPr>.
+  void Estilo(std::string& xml, std::string_view propiedades, std::string_view estilo,
+              const std::string& valor) const {
+    Abrir(xml, propiedades);
+    xml += '>';
+    Abrir(xml, estilo);
+    Atributo(xml, "val", valor);
+    xml += "/>";
+    Cerrar(xml, propiedades);
   }
 
-  std::string Segmento(const docx::Segmento& s) const {
+  void Parrafo(std::string& xml, std::u16string_view texto, bool primero,
+               const EstilosComentario& estilos) const {
+    Abrir(xml, "p");
+    xml += '>';
+    if (!estilos.texto.empty()) Estilo(xml, "pPr", "pStyle", estilos.texto);
+    if (primero) {
+      Abrir(xml, "r");
+      xml += '>';
+      if (!estilos.referencia.empty()) Estilo(xml, "rPr", "rStyle", estilos.referencia);
+      Vacio(xml, "annotationRef");
+      Cerrar(xml, "r");
+    }
+    const auto segmentos = Segmentar(texto);
+    if (!segmentos.empty()) {
+      Abrir(xml, "r");
+      xml += '>';
+      for (const auto& segmento : segmentos) Segmento(xml, segmento);
+      Cerrar(xml, "r");
+    }
+    Cerrar(xml, "p");
+  }
+
+  void Segmento(std::string& xml, const docx::Segmento& s) const {
     switch (s.tipo) {
       case TipoSegmento::Texto:
-        return "<" + N("t") + (NecesitaPreservar(s.texto) ? " xml:space=\"preserve\"" : "") + ">" +
-               EscaparTexto(s.texto) + "</" + N("t") + ">";
+        Abrir(xml, "t");
+        if (NecesitaPreservar(s.texto)) xml += " xml:space=\"preserve\"";
+        xml += '>';
+        xml += EscaparTexto(s.texto);
+        Cerrar(xml, "t");
+        break;
       case TipoSegmento::Tab:
-        return "<" + N("tab") + "/>";
+        Vacio(xml, "tab");
+        break;
       case TipoSegmento::SaltoLinea:
-        return "<" + N("br") + "/>";
+        Vacio(xml, "br");
+        break;
       case TipoSegmento::SaltoPagina:
-        return "<" + N("br") + " " + N("type") + "=\"page\"/>";
+        Abrir(xml, "br");
+        Atributo(xml, "type", "page");
+        xml += "/>";
+        break;
       case TipoSegmento::GuionDuro:
-        return "<" + N("noBreakHyphen") + "/>";
+        Vacio(xml, "noBreakHyphen");
+        break;
       case TipoSegmento::GuionOpcional:
-        return "<" + N("softHyphen") + "/>";
+        Vacio(xml, "softHyphen");
+        break;
     }
-    return {};
   }
 
   std::string prefijo_;
@@ -206,7 +262,7 @@ std::string EditarComentarios(const ParteXml& parte, const std::vector<Comentari
   }
   if (!nuevos.empty()) {
     std::string anadidos;
-    for (const auto& nuevo : nuevos) anadidos += escritor.Comentario(nuevo, estilos);
+    for (const auto& nuevo : nuevos) escritor.AnadirComentario(anadidos, nuevo, estilos);
     AnadirAlFinal(empalme, estructura, parte.Raiz().name(), std::move(anadidos));
   }
   return parte.Codificar(empalme.Resultado());
@@ -222,7 +278,7 @@ std::string CrearComentarios(std::string_view uriW, const std::vector<Comentario
   std::size_t largo = xml.size();
   for (const auto& nuevo : nuevos) largo += 512 + 2 * nuevo.texto.size();
   xml.reserve(largo);
-  for (const auto& nuevo : nuevos) xml += escritor.Comentario(nuevo, estilos);
+  for (const auto& nuevo : nuevos) escritor.AnadirComentario(xml, nuevo, estilos);
   xml += "</w:comments>";
   return xml;
 }

@@ -125,8 +125,18 @@ class Editor {
   }
 
  private:
-  std::string N(std::string_view local) const { return nombres_.Elemento(local); }
-  std::string A(std::string_view local) const { return nombres_.NombreAtributo(local); }
+  // Element and attribute names with the part's prefix, made once: a save names thousands of
+  // nodes. The keys are the literals the editor names them by.
+  const std::string& N(std::string_view local) const {
+    auto [nombre, nuevo] = elementos_.try_emplace(local);
+    if (nuevo) nombre->second = nombres_.Elemento(local);
+    return nombre->second;
+  }
+  const std::string& A(std::string_view local) const {
+    auto [nombre, nuevo] = atributos_.try_emplace(local);
+    if (nuevo) nombre->second = nombres_.NombreAtributo(local);
+    return nombre->second;
+  }
   Etiqueta Tipo(pugi::xml_node nodo) const { return nombres_.Clasificar(nodo.name()); }
 
   std::int32_t InicioRegion(std::size_t parrafo) const {
@@ -526,6 +536,8 @@ class Editor {
   pugi::xml_node raiz_;
   std::vector<PiezaXml> piezas_;
   std::vector<PiezaXml> sinteticas_;  // per paragraph, the run given to a paragraph without text
+  mutable std::unordered_map<std::string_view, std::string> elementos_;
+  mutable std::unordered_map<std::string_view, std::string> atributos_;
   std::unordered_map<std::int32_t, pugi::xml_node> cortes_;
   std::vector<std::pair<std::int32_t, std::int32_t>> tramos_;  // per stretch, its text
   std::size_t hojas_ = 1;
