@@ -3,7 +3,6 @@
 
 #include "db/error_bd.h"
 #include "db/motores_prueba.h"
-#include "db/recordset.h"
 
 namespace quillora::db {
 namespace {
@@ -26,15 +25,9 @@ class ClasesLikeTest : public prueba::PruebaMotores {
   }
 
   S Como(const std::string& patron) {
-    Recordset registro;
-    registro.SetActiveConnection(Bd().GetConexion());
-    registro.Open("Select Texto from Signo Where Texto Like '" + patron + "' Order By Orden",
-                  TipoCursor::SoloAvance, TipoBloqueo::Optimista);
-    S textos;
-    for (; !registro.GetEOF(); registro.MoveNext()) {
-      textos.push_back(std::get<std::string>(registro.Fields("Texto").GetValue()));
-    }
-    return textos;
+    return prueba::Consulta(
+        Bd().GetConexion(),
+        "Select Texto from Signo Where Texto Like '" + patron + "' Order By Orden", {"Texto"});
   }
 };
 

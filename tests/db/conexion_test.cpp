@@ -8,7 +8,6 @@
 
 #include "db/error_bd.h"
 #include "db/motores_prueba.h"
-#include "db/recordset.h"
 
 namespace quillora::db {
 namespace {
@@ -22,12 +21,7 @@ std::string Minusculas(std::string texto) {
 }
 
 std::int64_t Contar(const std::shared_ptr<Conexion>& conexion, const std::string& tabla) {
-  Recordset registro;
-  registro.SetActiveConnection(conexion);
-  registro.Open("SELECT COUNT(*) AS n FROM " + tabla, TipoCursor::SoloAvance,
-                TipoBloqueo::Optimista);
-  // An expression has no declared type: SQLite may give its value as text.
-  return db::Entero32(registro.Fields("n").GetValue(), "n").value();
+  return std::stoll(prueba::Consulta(conexion, "SELECT COUNT(*) AS n FROM " + tabla, {"n"}).at(0));
 }
 
 class ConexionTest : public PruebaMotores {};

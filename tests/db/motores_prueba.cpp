@@ -7,6 +7,7 @@
 #include <string>
 
 #include "db/error_bd.h"
+#include "db/recordset.h"
 
 namespace quillora::db {
 
@@ -90,6 +91,23 @@ void PruebaMotores::SetUp() {
 }
 
 void PruebaMotores::TearDown() { bd_.reset(); }
+
+std::vector<std::string> Consulta(const std::shared_ptr<Conexion>& conexion, const std::string& sql,
+                                  const std::vector<std::string>& columnas) {
+  Recordset registro;
+  registro.SetActiveConnection(conexion);
+  registro.Open(sql, TipoCursor::SoloAvance, TipoBloqueo::Optimista);
+  std::vector<std::string> filas;
+  for (; !registro.GetEOF(); registro.MoveNext()) {
+    std::string fila;
+    for (const auto& columna : columnas) {
+      if (&columna != &columnas.front()) fila += "|";
+      fila += ComoTexto(registro.Fields(columna).GetValue()).value_or("<nulo>");
+    }
+    filas.push_back(fila);
+  }
+  return filas;
+}
 
 std::string NombreMotor(const ::testing::TestParamInfo<Motor>& info) {
   return ::testing::PrintToString(info.param);

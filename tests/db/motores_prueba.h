@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "db/conexion.h"
 #include "db/motor.h"
@@ -68,6 +69,11 @@ class PruebaMotores : public ::testing::TestWithParam<Motor> {
  private:
   std::unique_ptr<BaseDatosPrueba> bd_;
 };
+
+// Every row of the query, in the order returned: these columns as text joined by "|", "<nulo>"
+// for Null.
+std::vector<std::string> Consulta(const std::shared_ptr<Conexion>& conexion, const std::string& sql,
+                                  const std::vector<std::string>& columnas);
 
 inline const auto kMotores = ::testing::Values(Motor::SQLite, Motor::PostgreSQL);
 std::string NombreMotor(const ::testing::TestParamInfo<Motor>& info);

@@ -158,13 +158,10 @@ TEST_P(RecordsetTest, LasBarrasInvertidasSonTextoEnLiteralesYPatrones) {
   ASSERT_FALSE(leido->GetEOF());
   EXPECT_EQ(leido->Fields("Entrada").GetValue(), Valor(barras));
   const auto encontrados = [&](const std::string& patron) {
-    std::vector<std::string> textos;
-    for (auto r = Abrir("Select Entrada from Entrada Where Entrada Like " + db::LiteralSql(patron) +
-                        " Order By IdEntrada");
-         !r->GetEOF(); r->MoveNext()) {
-      textos.push_back(std::get<std::string>(r->Fields("Entrada").GetValue()));
-    }
-    return textos;
+    return prueba::Consulta(Bd().GetConexion(),
+                            "Select Entrada from Entrada Where Entrada Like " +
+                                db::LiteralSql(patron) + " Order By IdEntrada",
+                            {"Entrada"});
   };
   EXPECT_EQ(encontrados("%\\%"), (std::vector<std::string>{barras, "otra\\entrada"}));
   EXPECT_EQ(encontrados("otra\\e%"), (std::vector<std::string>{"otra\\entrada"}));
