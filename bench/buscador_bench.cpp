@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "diccionario_generado.h"
 #include "dictionary/diccionario_muestra.h"
 #include "dictionary/entradas.h"
 #include "dictionary/gestion_bd.h"
@@ -43,30 +44,11 @@ const std::vector<DiccionarioMuestra::Entrada>& Muestra() {
   return DiccionarioMuestra::Incorporado().entradas;
 }
 
-std::string Sintetico(std::mt19937& azar) {
-  static const std::string letras = "abcdefghijklmnopqrstuvwxyz";
-  std::uniform_int_distribution<int> longitud(5, 11);
-  std::uniform_int_distribution<size_t> letra(0, letras.size() - 1);
-  std::string palabra;
-  for (int i = longitud(azar); i > 0; --i) palabra += letras[letra(azar)];
-  return palabra;
-}
-
-// The sample's entries, then generated ones shaped like them: each takes the first word of a
-// sample entry drawn at random (so first words keep the sample's shares: about a quarter begin
-// with "los", one in seven with "el") and as many more words, made up.
+// The generated dictionary, loaded as the program loads its database.
 std::shared_ptr<GestionBD> Diccionario(int entradas) {
   auto gestion = std::make_shared<GestionBD>();
-  std::mt19937 azar(7);
-  for (const auto& entrada : Muestra()) gestion->GetEntradas()->Add(entrada.entrada);
-  while (gestion->GetEntradas()->Count() < entradas) {
-    const std::string& modelo = Muestra()[azar() % Muestra().size()].entrada;
-    const auto blanco = modelo.find(' ');
-    std::string texto = blanco == std::string::npos ? Sintetico(azar) : modelo.substr(0, blanco);
-    for (auto resto = blanco; resto != std::string::npos; resto = modelo.find(' ', resto + 1)) {
-      texto += ' ' + Sintetico(azar);
-    }
-    gestion->GetEntradas()->Add(texto);
+  for (const auto& entrada : quillora::bench::DiccionarioGenerado(entradas).entradas) {
+    gestion->GetEntradas()->Add(entrada.entrada);
   }
   return gestion;
 }
