@@ -96,14 +96,13 @@ TEST_F(FrmProcesarTest, JoinsWrittenPairsIntoOneWord) {
   Entrada("niños");
   Entrada("alumnos/as", {"alumnado"});
   Entrada("profesor");
-  auto documento = Abrir(
-      {"Los niños/as y los niños / as, los ALUMNOS/AS y los niños-os.", "niños profesor/es"});
+  auto documento =
+      Abrir({"Los niños/as y los niños / as, los ALUMNOS/AS y los niños-os.", "niños profesor/es"});
   EXPECT_EQ(documento->Range()->GetWords()->Item(2)->GetText(), "niños");
   Procesar();
   // Only a, o, as and os end a written pair: "profesor/es" is the word and two more.
-  EXPECT_EQ(Comentarios(*documento),
-            (V{"niños|Quillora|QKV|x", "ALUMNOS/AS|Quillora|QKV|alumnado", "niños|Quillora|QKV|x",
-               "profesor|Quillora|QKV|x"}));
+  EXPECT_EQ(Comentarios(*documento), (V{"niños|Quillora|QKV|x", "ALUMNOS/AS|Quillora|QKV|alumnado",
+                                        "niños|Quillora|QKV|x", "profesor|Quillora|QKV|x"}));
   EXPECT_EQ(documento->CommentList()[0]->Scope().start, 19);  // the second *niños*
 }
 
@@ -132,7 +131,9 @@ TEST_F(FrmProcesarTest, ProgressStopsAtItsMaximumAndMessagesWaitEveryTenthWord) 
   auto documento = Abrir({"a b a b a b a b a b a b a b a b a b a b a b a b a b a b"});
   std::int32_t mayor = 0;
   frmProcesar ventana(servicios);
-  servicios.alProcesarMensajes = [&](int) { mayor = std::max(mayor, ventana.pbQuillora.GetValue()); };
+  servicios.alProcesarMensajes = [&](int) {
+    mayor = std::max(mayor, ventana.pbQuillora.GetValue());
+  };
   ventana.SetWrd(word);
   ventana.SetGestion(gestion);
   ventana.SetDocumentos(documentos);
@@ -191,16 +192,15 @@ TEST_F(FrmProcesarTest, StopsWhenCancelledKeepingTheMarksWritten) {
 TEST_F(FrmProcesarTest, WithoutADocumentSaysSoAndTouchesNothing) {
   Entrada("hombre");
   Procesar();
-  ASSERT_EQ(servicios.mensajes.size(), 1u);
-  EXPECT_EQ(servicios.mensajes[0].texto, "No hay ningún documento activo");
-  EXPECT_EQ(servicios.mensajes[0].icono, ui::Icono::Informacion);
-  EXPECT_EQ(servicios.mensajes[0].titulo, "Quillora");
+  const std::vector<prueba::ServiciosGuionizados::Mensaje> sinDocumento{
+      {"No hay ningún documento activo", ui::Icono::Informacion, ui::Botones::Aceptar, "Quillora"}};
+  EXPECT_EQ(servicios.mensajes, sinDocumento);
 
   // A Word that cannot count its documents: the window closes without a word.
   auto documento = Abrir({"hombre"});
   word->FailDocumentCount(true);
   Procesar();
-  EXPECT_EQ(servicios.mensajes.size(), 1u);
+  EXPECT_EQ(servicios.mensajes, sinDocumento);
   EXPECT_TRUE(documento->CommentList().empty());
 }
 

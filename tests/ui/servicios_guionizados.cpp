@@ -7,6 +7,11 @@
 
 namespace quillora::prueba {
 
+void PrintTo(const ServiciosGuionizados::Mensaje& mensaje, std::ostream* salida) {
+  *salida << "«" << mensaje.texto << "» icono " << static_cast<int>(mensaje.icono) << " botones "
+          << static_cast<int>(mensaje.botones) << " título «" << mensaje.titulo << "»";
+}
+
 ui::Respuesta ServiciosGuionizados::MsgBox(const std::string& texto, ui::Icono icono,
                                            ui::Botones botones, const std::string& titulo) {
   mensajes.push_back({texto, icono, botones, titulo});

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ class ServiciosGuionizados : public ui::Servicios {
     ui::Icono icono;
     ui::Botones botones;
     std::string titulo;
+    friend bool operator==(const Mensaje&, const Mensaje&) = default;
+    // Failures show the box as text, not as bytes.
+    friend void PrintTo(const Mensaje& mensaje, std::ostream* salida);
   };
 
   ui::Respuesta MsgBox(const std::string& texto, ui::Icono icono, ui::Botones botones,
