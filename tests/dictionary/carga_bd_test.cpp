@@ -9,7 +9,6 @@
 #include "dictionary/determinantes.h"
 #include "dictionary/entrada.h"
 #include "dictionary/entradas.h"
-#include "dictionary/esquema_bd.h"
 #include "dictionary/gestion_bd.h"
 #include "dictionary/morfologia.h"
 #include "dictionary/morfologia_entrada.h"
@@ -25,23 +24,14 @@ namespace quillora {
 namespace {
 
 using carga_bd::LecturaSustitutos;
+using Mensajes = std::vector<prueba::ServiciosGuionizados::Mensaje>;
 
-class CargaBdTest : public db::prueba::PruebaMotores {
+// What the loader says, once, whenever the database fails it.
+const Mensajes kSinAcceso{{"No se ha podido acceder a la base de datos", ui::Icono::Critico,
+                           ui::Botones::Aceptar, "Quillora"}};
+
+class CargaBdTest : public prueba::PruebaDiccionario {
  protected:
-  void SetUp() override {
-    PruebaMotores::SetUp();
-    if (IsSkipped()) return;
-    esquema_bd::CrearEsquema(*Bd().GetConexion());
-    origen_ = std::make_unique<prueba::OrigenQuillora>(Bd());
-  }
-  void TearDown() override {
-    comun::Desconectar();
-    origen_.reset();
-    PruebaMotores::TearDown();
-  }
-
-  void Sql(const std::string& sentencia) { Bd().GetConexion()->Execute(sentencia); }
-
   std::unique_ptr<GestionBD> Cargar(LecturaSustitutos lectura = LecturaSustitutos::EnUnaConsulta) {
     auto gestion = std::make_unique<GestionBD>();
     carga_bd::CargarDiccionario(*gestion, servicios, lectura);
@@ -65,9 +55,6 @@ class CargaBdTest : public db::prueba::PruebaMotores {
   }
 
   prueba::ServiciosGuionizados servicios;
-
- private:
-  std::unique_ptr<prueba::OrigenQuillora> origen_;
 };
 
 TEST_P(CargaBdTest, FollowsEveryLoadingRule) {
@@ -88,7 +75,7 @@ TEST_P(CargaBdTest, FollowsEveryLoadingRule) {
 
   for (const auto lectura : {LecturaSustitutos::PorEntrada, LecturaSustitutos::EnUnaConsulta}) {
     const auto gestion = Cargar(lectura);
-    EXPECT_TRUE(servicios.mensajes.empty());
+    EXPECT_EQ(servicios.mensajes, Mensajes{});
     EXPECT_EQ(gestion->GetMorfologias()->Count(), 2);  // the first row of a text wins
     EXPECT_EQ(gestion->GetMorfologias()->ItemByText("sustantivo")->GetDescripcion(),
               "Nombre común");
@@ -125,11 +112,7 @@ TEST_P(CargaBdTest, AFailureKeepsWhatWasReadAndSaysSoOnce) {
   for (const auto lectura : {LecturaSustitutos::PorEntrada, LecturaSustitutos::EnUnaConsulta}) {
     servicios.mensajes.clear();
     const auto gestion = Cargar(lectura);
-    ASSERT_EQ(servicios.mensajes.size(), 1u);
-    EXPECT_EQ(servicios.mensajes[0].texto, "No se ha podido acceder a la base de datos");
-    EXPECT_EQ(servicios.mensajes[0].icono, ui::Icono::Critico);
-    EXPECT_EQ(servicios.mensajes[0].botones, ui::Botones::Aceptar);
-    EXPECT_EQ(servicios.mensajes[0].titulo, "Quillora");
+    EXPECT_EQ(servicios.mensajes, kSinAcceso);
     EXPECT_EQ(gestion->GetMorfologias()->Count(), 1);
     EXPECT_EQ(gestion->GetDeterminantes()->Count(), 1);
     EXPECT_EQ(gestion->GetEntradas()->Count(), 1);  // the entry whose alternatives failed
@@ -185,8 +168,7 @@ TEST_P(CargaBdTest, ADamagedPageKeepsTheEntriesBeforeIt) {
   danado.close();
 
   const auto gestion = Cargar();
-  ASSERT_EQ(servicios.mensajes.size(), 1u);
-  EXPECT_EQ(servicios.mensajes[0].texto, "No se ha podido acceder a la base de datos");
+  EXPECT_EQ(servicios.mensajes, kSinAcceso);
   EXPECT_GT(gestion->GetEntradas()->Count(), kEntradas / 3);
   EXPECT_LT(gestion->GetEntradas()->Count(), kEntradas);
 }
@@ -198,8 +180,7 @@ TEST(CargaBd, AMissingDataSourceLeavesEverythingEmpty) {
   prueba::ServiciosGuionizados servicios;
   GestionBD gestion;
   carga_bd::CargarDiccionario(gestion, servicios);
-  ASSERT_EQ(servicios.mensajes.size(), 1u);
-  EXPECT_EQ(servicios.mensajes[0].texto, "No se ha podido acceder a la base de datos");
+  EXPECT_EQ(servicios.mensajes, kSinAcceso);
   EXPECT_EQ(gestion.GetEntradas()->Count() + gestion.GetMorfologias()->Count() +
                 gestion.GetSexismos()->Count() + gestion.GetDeterminantes()->Count(),
             0);

@@ -4,6 +4,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "dictionary/comun.h"
+#include "dictionary/esquema_bd.h"
+
 namespace quillora::prueba {
 
 namespace {
@@ -51,6 +54,19 @@ OrigenQuillora::OrigenQuillora() : carpeta_(CarpetaNueva()) { Usar(carpeta_, "")
 OrigenQuillora::~OrigenQuillora() {
   unsetenv("ODBCINI");
   std::filesystem::remove_all(carpeta_);
+}
+
+void PruebaDiccionario::SetUp() {
+  PruebaMotores::SetUp();
+  if (IsSkipped()) return;
+  esquema_bd::CrearEsquema(*Bd().GetConexion());
+  origen_ = std::make_unique<OrigenQuillora>(Bd());
+}
+
+void PruebaDiccionario::TearDown() {
+  comun::Desconectar();
+  origen_.reset();
+  PruebaMotores::TearDown();
 }
 
 }  // namespace quillora::prueba

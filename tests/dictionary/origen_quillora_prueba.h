@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "db/motores_prueba.h"
@@ -23,6 +24,18 @@ class OrigenQuillora {
 
  private:
   std::filesystem::path carpeta_;
+};
+
+// An empty dictionary database on each engine with the data source "Quillora" pointing at it;
+// the program's connection is closed when the test ends.
+class PruebaDiccionario : public db::prueba::PruebaMotores {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  void Sql(const std::string& sentencia) { Bd().GetConexion()->Execute(sentencia); }
+
+ private:
+  std::unique_ptr<OrigenQuillora> origen_;
 };
 
 }  // namespace quillora::prueba
