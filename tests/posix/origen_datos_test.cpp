@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "db/conexion.h"
-#include "db/recordset.h"
+#include "db/motores_prueba.h"
 #include "dictionary/carga_bd.h"
 #include "dictionary/comun.h"
 #include "dictionary/entradas.h"
@@ -59,6 +59,16 @@ class OrigenDatosTest : public ::testing::Test {
     return archivos;
   }
 
+  // The program loads the sample dictionary from the data source without a word.
+  static void CargaLaMuestra() {
+    std::ostringstream mensajes;
+    terminal::ServiciosTerminal servicios(mensajes, false);
+    GestionBD gestion;
+    carga_bd::CargarDiccionario(gestion, servicios);
+    EXPECT_EQ(mensajes.str(), "");
+    EXPECT_GE(gestion.GetEntradas()->Count(), 400);
+  }
+
   fs::path raiz_;
 };
 
@@ -71,12 +81,7 @@ TEST_F(OrigenDatosTest, WithoutADataSourceTheSampleDictionaryIsCreatedOnFirstUse
   EXPECT_EQ(Archivos(), (std::vector<std::string>{".local/share/quillora/odbc.ini",
                                                   ".local/share/quillora/quillora.db"}));
 
-  std::ostringstream mensajes;
-  terminal::ServiciosTerminal servicios(mensajes, false);
-  GestionBD gestion;
-  carga_bd::CargarDiccionario(gestion, servicios);
-  EXPECT_EQ(mensajes.str(), "");
-  EXPECT_GE(gestion.GetEntradas()->Count(), 400);
+  CargaLaMuestra();
 
   // Later runs find it and leave it as it is.
   const auto creado = fs::last_write_time(origen.baseDatos);
@@ -120,18 +125,10 @@ TEST_F(OrigenDatosTest, APathIsDataNeverConnectionSyntax) {
   std::ifstream leido(prefijo);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(leido), {}), "intacto");
 
-  std::ostringstream mensajes;
-  terminal::ServiciosTerminal servicios(mensajes, false);
-  GestionBD gestion;
-  carga_bd::CargarDiccionario(gestion, servicios);
-  EXPECT_EQ(mensajes.str(), "");
-  EXPECT_GE(gestion.GetEntradas()->Count(), 400);
-  std::vector<std::string> archivos;
-  for (const auto& entrada : fs::directory_iterator(raiz_ / "home")) {
-    archivos.push_back(entrada.path().filename().string());
-  }
-  std::sort(archivos.begin(), archivos.end());
-  EXPECT_EQ(archivos, (std::vector<std::string>{"notas", datos.filename().string()}));
+  CargaLaMuestra();
+  const auto carpeta = (datos.filename() / "quillora").string();
+  EXPECT_EQ(Archivos(),
+            (std::vector<std::string>{"notas", carpeta + "/odbc.ini", carpeta + "/quillora.db"}));
 }
 
 TEST_F(OrigenDatosTest, LookingTheDataSourceUpWritesNoConfiguration) {
@@ -188,19 +185,13 @@ TEST_F(OrigenDatosTest, TwoProgramsStartedTogetherShareOneDatabase) {
     creadas += WEXITSTATUS(estado) == 10 ? 1 : 0;
   }
   EXPECT_EQ(creadas, 1);
-  const auto carpeta = raiz_ / "home/.local/share/quillora";
   EXPECT_EQ(Archivos(), (std::vector<std::string>{".local/share/quillora/odbc.ini",
                                                   ".local/share/quillora/quillora.db"}));
   PrepararOrigenDatos();
   comun::Conectar();
-  db::Recordset registro;
-  registro.SetActiveConnection(comun::Conexion());
-  registro.Open("SELECT Entrada FROM Entrada WHERE Entrada LIKE 'proceso %' ORDER BY Entrada",
-                db::TipoCursor::SoloAvance, db::TipoBloqueo::Optimista);
-  std::vector<std::string> escritas;
-  for (; !registro.GetEOF(); registro.MoveNext()) {
-    escritas.push_back(std::get<std::string>(registro.Fields("Entrada").GetValue()));
-  }
+  const auto escritas = db::prueba::Consulta(
+      comun::Conexion(),
+      "SELECT Entrada FROM Entrada WHERE Entrada LIKE 'proceso %' ORDER BY Entrada", {"Entrada"});
   EXPECT_EQ(escritas, (std::vector<std::string>{"proceso 1", "proceso 2"}));
 }
 
