@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "servicios_guionizados.h"
 #include "ui/boton.h"
 
 namespace quillora::ui {
@@ -42,33 +41,16 @@ TEST(Formulario, LoadsOnceAndClosesOnlyWhenTheRequestIsNotRefused) {
                                                     "query-usuario", "unload"}));
 }
 
-TEST(ServiciosGuionizados, ScriptsModalWindowsAndMessageBoxes) {
-  prueba::ServiciosGuionizados servicios;
+TEST(Formulario, ADisabledButtonIgnoresPresses) {
   Ventana ventana;
-  ventana.cmdAceptar.Click = [&] { ventana.Unload(ModoCierre::Codigo); };
-  servicios.alMostrar = [](Formulario& f) { static_cast<Ventana&>(f).cmdAceptar.Pulsar(); };
-  servicios.MostrarModal(ventana);
-  EXPECT_FALSE(ventana.GetCargado());
-
-  Ventana abierta;  // nobody closes it: a modal window that would never return
-  EXPECT_THROW(servicios.MostrarModal(abierta), std::logic_error);
-
-  servicios.respuestas = {Respuesta::No};
-  EXPECT_EQ(servicios.MsgBox("¿Borrar?", Icono::Pregunta, Botones::SiNo, "Quillora"),
-            Respuesta::No);
-  EXPECT_THROW(servicios.MsgBox("¿Otra?", Icono::Pregunta, Botones::SiNo, "Quillora"),
-               std::logic_error);
-  EXPECT_EQ(servicios.MsgBox("Hecho", Icono::Informacion, Botones::Aceptar, "Quillora"),
-            Respuesta::Aceptar);
-  ASSERT_EQ(servicios.mensajes.size(), 3u);
-  EXPECT_EQ(servicios.mensajes[2].icono, Icono::Informacion);
-
-  Boton apagado{"cmdX", "X"};
   int pulsaciones = 0;
-  apagado.Click = [&] { ++pulsaciones; };
-  apagado.SetEnabled(false);
-  apagado.Pulsar();
+  ventana.cmdAceptar.Click = [&] { ++pulsaciones; };
+  ventana.cmdAceptar.SetEnabled(false);
+  ventana.cmdAceptar.Pulsar();
   EXPECT_EQ(pulsaciones, 0);
+  ventana.cmdAceptar.SetEnabled(true);
+  ventana.cmdAceptar.Pulsar();
+  EXPECT_EQ(pulsaciones, 1);
 }
 
 }  // namespace
