@@ -13,6 +13,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "archivo.h"
 #include "comentarios.h"
@@ -201,16 +202,13 @@ class DocumentoDocx::Impl {
     paquete_.FijarPrincipal(partes_.principal);
     lectura_ = Leer(paquete_, partes_);
     const Lectura& lectura = *lectura_;
-    const auto& texto = lectura.recorrido.texto;
-    std::vector<std::string> parrafos;
-    std::size_t inicio = 0;
-    for (const auto& marca : lectura.recorrido.marcas) {
-      parrafos.push_back(texto::Utf16AUtf8(std::u16string_view(texto).substr(
-          inicio, static_cast<std::size_t>(marca.posicion) - inicio)));
-      inicio = static_cast<std::size_t>(marca.posicion) + 1;
-    }
-    // Which reviewers a window shows is not kept in a .docx: its windows have no such views.
-    documento_ = memory::MemoryDocument::Create(parrafos, false);
+    // The story takes the text the walk found, which ends with its last paragraph's mark. Which
+    // reviewers a window shows is not kept in a .docx: its windows have no such views.
+    std::u16string texto = std::exchange(lectura_->recorrido.texto, {});
+    texto.resize(lectura.recorrido.marcas.empty()
+                     ? 0
+                     : static_cast<std::size_t>(lectura.recorrido.marcas.back().posicion) + 1);
+    documento_ = memory::MemoryDocument::CreateFromText(std::move(texto), false);
     historia_ = documento_->MainStory();
     Basar(lectura.recorrido);
     // Comments in document order. Word's collection holds those anchored outside the main text
@@ -252,8 +250,6 @@ class DocumentoDocx::Impl {
       conocidos_.push_back(
           {datos, anclado.xml->id, datos->author, datos->initials, datos->Text(), anclado.fuera});
     }
-    // The story holds the text from now on.
-    lectura_->recorrido.texto = std::u16string();
     AcotarComentarios();
   }
 

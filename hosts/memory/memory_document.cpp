@@ -18,7 +18,12 @@ std::shared_ptr<MemoryDocument> MemoryDocument::Create(const std::vector<std::st
     text.append(texto::Utf8AUtf16(paragraph));
     text.push_back(u'\r');
   }
-  if (text.empty()) text.push_back(u'\r');  // an empty document still holds its final mark
+  return CreateFromText(std::move(text), perReviewerViews);
+}
+
+std::shared_ptr<MemoryDocument> MemoryDocument::CreateFromText(std::u16string text,
+                                                               bool perReviewerViews) {
+  if (text.empty()) text.push_back(u'\r');
   auto document = std::shared_ptr<MemoryDocument>(new MemoryDocument(std::move(text)));
   document->window_ = std::make_shared<MemoryWindow>(document, perReviewerViews);
   return document;

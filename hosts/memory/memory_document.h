@@ -24,6 +24,10 @@ class MemoryDocument final : public word::Document,
   // Each paragraph gets its paragraph mark; a paragraph holding "\r" becomes several.
   static std::shared_ptr<MemoryDocument> Create(const std::vector<std::string>& paragraphs,
                                                 bool perReviewerViews = true);
+  // The main text as Word holds it, each paragraph ended by '\r'; an empty text still gets
+  // the final paragraph mark.
+  static std::shared_ptr<MemoryDocument> CreateFromText(std::u16string text,
+                                                        bool perReviewerViews = true);
   ~MemoryDocument() override;
 
   std::shared_ptr<word::Comments> GetComments() const override;
@@ -36,7 +40,9 @@ class MemoryDocument final : public word::Document,
   std::string MainText() const;
   std::shared_ptr<MemoryWindow> Window() const { return window_; }
   const std::vector<std::shared_ptr<CommentData>>& CommentList() const;
-  std::int32_t CommentCount() const { return static_cast<std::int32_t>(comments_.size() - removed_); }
+  std::int32_t CommentCount() const {
+    return static_cast<std::int32_t>(comments_.size() - removed_);
+  }
   // The comment at 0-based `index` of CommentList(); in order, each call costs no more than the
   // distance from the one before, so a walk that deletes as it goes stays linear.
   const std::shared_ptr<CommentData>& CommentAt(std::int32_t index) const;
