@@ -11,6 +11,7 @@
 #include "dictionary/sustitutos.h"
 #include "documento_docx.h"
 #include "docx/libreoffice_prueba.h"
+#include "docx/marcas_prueba.h"
 #include "docx/paquete_prueba.h"
 #include "memory_application.h"
 #include "memory_comment.h"
@@ -74,12 +75,14 @@ bool EsParteDeComentarios(const std::string& nombre) {
          nombre == "[Content_Types].xml";
 }
 
-class CorpusValido : public ::testing::TestWithParam<std::string> {
+class ConCorpus : public ::testing::TestWithParam<std::string> {
  protected:
   void SetUp() override {
     if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no hay corpus en " << kCorpus;
   }
 };
+
+using CorpusValido = ConCorpus;
 
 TEST_P(CorpusValido, AbrirYGuardarSinCambiosDejaCadaByte) {
   const fs::path original = kCorpus / GetParam();
@@ -109,9 +112,7 @@ TEST_P(CorpusValido, MarcarYDesmarcarDevuelveElDocumento) {
         std::count(texto.begin(), texto.begin() + palabra->GetStart(), '\r'));
     if (parrafo == parrafoAnterior) continue;
     parrafoAnterior = parrafo;
-    auto marca = memoria.GetComments()->Add(*palabra, "alternativa uno\r\nalternativa dos");
-    marca->SetAuthor("Quillora");
-    marca->SetInitial("QKV");
+    prueba::Marcar(memoria, *palabra, "alternativa uno\r\nalternativa dos");
     ++marcas;
   }
   documento.Guardar(carpeta / "marcado.docx");
@@ -131,36 +132,25 @@ TEST_P(CorpusValido, MarcarYDesmarcarDevuelveElDocumento) {
     }
     return std::string();
   }();
-  for (const auto& [nombre, contenido] : antes) {
-    if (nombre != principal && !EsParteDeComentarios(nombre)) {
-      EXPECT_EQ(despues.at(nombre), contenido) << nombre;
+  // Every part but the comment parts as it was, the main one in its text's formatting.
+  const auto comoAntes = [&](const std::map<std::string, std::string>& partes) {
+    for (const auto& [nombre, contenido] : antes) {
+      if (nombre != principal && !EsParteDeComentarios(nombre)) {
+        EXPECT_EQ(partes.at(nombre), contenido) << nombre;
+      }
     }
-  }
-  if (!principal.empty()) {
-    EXPECT_EQ(prueba::Formato(despues.at(principal)), prueba::Formato(antes.at(principal)));
-  }
+    if (!principal.empty()) {
+      EXPECT_EQ(prueba::Formato(partes.at(principal)), prueba::Formato(antes.at(principal)));
+    }
+  };
+  comoAntes(despues);
 
-  auto lista = marcado.Documento()->GetComments();
-  for (std::int32_t i = 1; i <= lista->Count();) {
-    if (lista->Item(i)->GetInitial() == "QKV") {
-      lista->Item(i)->Delete();
-    } else {
-      ++i;
-    }
-  }
+  prueba::BorrarMarcas(*marcado.Documento());
   marcado.Guardar(carpeta / "desmarcado.docx");
   auto desmarcado = DocumentoDocx::Abrir(carpeta / "desmarcado.docx");
   EXPECT_EQ(desmarcado.Documento()->MainText(), texto);
   EXPECT_EQ(Comentarios(*desmarcado.Documento()), comentarios);
-  const auto final = prueba::PartesDe(carpeta / "desmarcado.docx");
-  for (const auto& [nombre, contenido] : antes) {
-    if (nombre != principal && !EsParteDeComentarios(nombre)) {
-      EXPECT_EQ(final.at(nombre), contenido) << nombre;
-    }
-  }
-  if (!principal.empty()) {
-    EXPECT_EQ(prueba::Formato(final.at(principal)), prueba::Formato(antes.at(principal)));
-  }
+  comoAntes(prueba::PartesDe(carpeta / "desmarcado.docx"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusValido, ::testing::ValuesIn(Validos()),
@@ -168,12 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Corpus, CorpusValido, ::testing::ValuesIn(Validos()),
 // A clone without the corpus beside it has no cases, and that is no failure.
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(CorpusValido);
 
-class CorpusRoto : public ::testing::TestWithParam<std::string> {
- protected:
-  void SetUp() override {
-    if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no hay corpus en " << kCorpus;
-  }
-};
+using CorpusRoto = ConCorpus;
 
 // A broken file is refused with a clear message, or (when only its schema is wrong) goes
 // through a round trip; nothing is written either way unless the save succeeds.
@@ -241,48 +226,18 @@ TEST(CorpusLibreOffice, CadaArchivoMarcadoSeLeeConElTextoOriginal) {
   if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no hay corpus en " << kCorpus;
   if (!prueba::HayLibreOffice()) GTEST_SKIP() << "no está soffice";
   CarpetaTemporal carpeta;
-  std::vector<fs::path> convertir;
-  std::map<std::string, std::size_t> marcas;
-  std::size_t conMarcas = 0;
-  for (const auto& archivo : Validos()) {
+  std::map<std::string, std::vector<prueba::Anotacion>> marcas;
+  const auto validos = Validos();
+  for (const auto& archivo : validos) {
     const std::string nombre = NombrePrueba(archivo);
     fs::copy_file(kCorpus / archivo, carpeta / (nombre + ".docx"));
-    marcas[nombre] =
+    const auto cuantas =
         MarcarConPalabrasComunes(kCorpus / archivo, carpeta / (nombre + "-marcado.docx"));
     // A file without marks is written back as it was read: nothing to compare.
-    if (marcas[nombre] == 0) continue;
-    ++conMarcas;
-    convertir.push_back(carpeta / (nombre + ".docx"));
-    convertir.push_back(carpeta / (nombre + "-marcado.docx"));
+    if (cuantas > 0) marcas[nombre].assign(cuantas, {kAutor, "alternativa uno\nalternativa dos"});
   }
-  EXPECT_GE(conMarcas, marcas.size() * 3 / 4);
-  ASSERT_TRUE(prueba::ConvertirAOdt(convertir, carpeta / "odt", carpeta / "perfil"));
-  for (const auto& [nombre, cuantas] : marcas) {
-    if (cuantas == 0) continue;
-    SCOPED_TRACE(nombre);
-    const auto original = prueba::LeerOdt(carpeta / "odt" / (nombre + ".odt"));
-    const auto marcado = prueba::LeerOdt(carpeta / "odt" / (nombre + "-marcado.odt"));
-    EXPECT_EQ(marcado.cuerpo, original.cuerpo);
-    std::vector<prueba::Anotacion> otras;
-    std::size_t deQuillora = 0;
-    for (const auto& anotacion : marcado.anotaciones) {
-      if (anotacion.autor == kAutor) {
-        ++deQuillora;
-        EXPECT_EQ(anotacion.texto, "alternativa uno\nalternativa dos");
-      } else {
-        otras.push_back(anotacion);
-      }
-    }
-    EXPECT_EQ(deQuillora, cuantas);
-    // Comments that start at one place may come in another order.
-    auto originales = original.anotaciones;
-    const auto orden = [](const auto& a, const auto& b) {
-      return std::tie(a.autor, a.texto) < std::tie(b.autor, b.texto);
-    };
-    std::sort(otras.begin(), otras.end(), orden);
-    std::sort(originales.begin(), originales.end(), orden);
-    EXPECT_EQ(otras, originales);
-  }
+  EXPECT_GE(marcas.size(), validos.size() * 3 / 4);
+  prueba::EsperarMarcadosComoOriginales(carpeta.Ruta(), marcas);
 }
 
 }  // namespace

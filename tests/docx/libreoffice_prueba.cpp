@@ -1,11 +1,14 @@
 #include "docx/libreoffice_prueba.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <ostream>
 #include <pugixml.hpp>
 #include <stdexcept>
+#include <tuple>
 
 #include "docx/paquete_prueba.h"
 
@@ -58,13 +61,14 @@ void Texto(pugi::xml_node nodo, std::string& salida) {
   }
 }
 
-}  // namespace
-
-void PrintTo(const Anotacion& anotacion, std::ostream* salida) {
-  *salida << anotacion.autor << ": «" << anotacion.texto << "»";
-}
-
-bool HayLibreOffice() { return std::system("command -v soffice > /dev/null 2>&1") == 0; }
+// An OpenDocument text as the reader sees it: the body's paragraphs that hold text, each ended
+// by '\n', without the comments and the record of tracked changes; and the comments in order.
+// Empty paragraphs are left out: when a document holds comments, whoever wrote them, LibreOffice
+// adds one before a table that opens a section and drops some that carry a section break.
+struct TextoOdt {
+  std::string cuerpo;
+  std::vector<Anotacion> anotaciones;
+};
 
 bool ConvertirAOdt(const std::vector<std::filesystem::path>& archivos,
                    const std::filesystem::path& destino, const std::filesystem::path& perfil) {
@@ -98,6 +102,39 @@ TextoOdt LeerOdt(const std::filesystem::path& odt) {
     leido.anotaciones.push_back(std::move(a));
   }
   return leido;
+}
+
+}  // namespace
+
+void PrintTo(const Anotacion& anotacion, std::ostream* salida) {
+  *salida << anotacion.autor << ": «" << anotacion.texto << "»";
+}
+
+bool HayLibreOffice() { return std::system("command -v soffice > /dev/null 2>&1") == 0; }
+
+void EsperarMarcadosComoOriginales(const std::filesystem::path& carpeta,
+                                   const std::map<std::string, std::vector<Anotacion>>& marcas) {
+  std::vector<std::filesystem::path> archivos;
+  for (const auto& [nombre, deQuillora] : marcas) {
+    archivos.push_back(carpeta / (nombre + ".docx"));
+    archivos.push_back(carpeta / (nombre + "-marcado.docx"));
+  }
+  ASSERT_TRUE(ConvertirAOdt(archivos, carpeta / "odt", carpeta / "perfil"));
+  const auto ordenadas = [](std::vector<Anotacion> anotaciones) {
+    std::sort(anotaciones.begin(), anotaciones.end(), [](const auto& a, const auto& b) {
+      return std::tie(a.autor, a.texto) < std::tie(b.autor, b.texto);
+    });
+    return anotaciones;
+  };
+  for (const auto& [nombre, deQuillora] : marcas) {
+    SCOPED_TRACE(nombre);
+    const auto original = LeerOdt(carpeta / "odt" / (nombre + ".odt"));
+    const auto marcado = LeerOdt(carpeta / "odt" / (nombre + "-marcado.odt"));
+    EXPECT_EQ(marcado.cuerpo, original.cuerpo);
+    auto esperadas = original.anotaciones;
+    esperadas.insert(esperadas.end(), deQuillora.begin(), deQuillora.end());
+    EXPECT_EQ(ordenadas(marcado.anotaciones), ordenadas(esperadas));
+  }
 }
 
 }  // namespace quillora::docx::prueba

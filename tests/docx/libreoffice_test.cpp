@@ -4,24 +4,20 @@
 // results, content controls).
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <map>
 
 #include "common/texto_unicode.h"
 #include "documento_docx.h"
 #include "docx/libreoffice_prueba.h"
+#include "docx/marcas_prueba.h"
 #include "docx/paquete_prueba.h"
-#include "memory_comment.h"
 #include "memory_document.h"
-#include "word/comment.h"
 #include "word/range.h"
 
 namespace quillora::docx {
 namespace {
 
 using prueba::CarpetaTemporal;
-namespace fs = std::filesystem;
-
-constexpr const char* kAlternativas = "persona\r\nplantilla";
 
 std::string Run(const std::string& texto) {
   return "<w:r><w:t xml:space=\"preserve\">" + texto + "</w:t></w:r>";
@@ -117,10 +113,8 @@ std::vector<Caso> Casos() {
 TEST(LibreOffice, LeeElTextoYCadaComentarioComoElOriginal) {
   if (!prueba::HayLibreOffice()) GTEST_SKIP() << "no está soffice";
   CarpetaTemporal carpeta;
-  auto casos = Casos();
-  std::vector<fs::path> convertir;
-  std::vector<std::size_t> escritas;
-  for (auto& caso : casos) {
+  std::map<std::string, std::vector<prueba::Anotacion>> marcas;
+  for (auto& caso : Casos()) {
     const auto original = carpeta / (caso.nombre + ".docx");
     caso.docx.Escribir(original);
     auto documento = DocumentoDocx::Abrir(original);
@@ -132,34 +126,17 @@ TEST(LibreOffice, LeeElTextoYCadaComentarioComoElOriginal) {
       ASSERT_NE(inicio, std::u16string::npos) << palabra;
       desde = inicio + 1;
       const auto fin = inicio + texto::Utf8AUtf16(palabra).size();
-      auto marca = memoria.GetComments()->Add(
+      prueba::Marcar(
+          memoria,
           *memoria.Range(static_cast<std::int32_t>(inicio), static_cast<std::int32_t>(fin)),
-          kAlternativas);
-      marca->SetAuthor("Quillora");
-      marca->SetInitial("QKV");
+          "persona\r\nplantilla");
     }
     documento.Guardar(carpeta / (caso.nombre + "-marcado.docx"));
     EXPECT_EQ(documento.NoAnclados(), caso.sinMarcar) << caso.nombre;
-    escritas.push_back(caso.palabras.size() - caso.sinMarcar);
-    convertir.push_back(original);
-    convertir.push_back(carpeta / (caso.nombre + "-marcado.docx"));
+    marcas[caso.nombre].assign(caso.palabras.size() - caso.sinMarcar,
+                               {"Quillora", "persona\nplantilla"});
   }
-  ASSERT_TRUE(prueba::ConvertirAOdt(convertir, carpeta / "odt", carpeta / "perfil"));
-  for (std::size_t i = 0; i < casos.size(); ++i) {
-    SCOPED_TRACE(casos[i].nombre);
-    const auto original = prueba::LeerOdt(carpeta / "odt" / (casos[i].nombre + ".odt"));
-    const auto marcado = prueba::LeerOdt(carpeta / "odt" / (casos[i].nombre + "-marcado.odt"));
-    EXPECT_EQ(marcado.cuerpo, original.cuerpo);
-    std::vector<prueba::Anotacion> esperadas = original.anotaciones;
-    esperadas.insert(esperadas.end(), escritas[i], {"Quillora", "persona\nplantilla"});
-    auto leidas = marcado.anotaciones;
-    const auto orden = [](const auto& a, const auto& b) {
-      return std::tie(a.autor, a.texto) < std::tie(b.autor, b.texto);
-    };
-    std::sort(esperadas.begin(), esperadas.end(), orden);
-    std::sort(leidas.begin(), leidas.end(), orden);
-    EXPECT_EQ(leidas, esperadas);
-  }
+  prueba::EsperarMarcadosComoOriginales(carpeta.Ruta(), marcas);
 }
 
 }  // namespace
