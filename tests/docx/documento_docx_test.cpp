@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <regex>
 
+#include "docx/marcas_prueba.h"
 #include "docx/paquete_prueba.h"
 #include "memory_comment.h"
 #include "memory_document.h"
 #include "paquete.h"
-#include "word/comment.h"
 #include "word/host_error.h"
 #include "word/range.h"
 
@@ -37,10 +37,7 @@ Docx Frase() {
 
 std::shared_ptr<word::Comment> Marcar(const memory::MemoryDocument& documento, std::int32_t inicio,
                                       std::int32_t fin, const std::string& texto) {
-  auto comentario = documento.GetComments()->Add(*documento.Range(inicio, fin), texto);
-  comentario->SetAuthor("Quillora");
-  comentario->SetInitial("QKV");
-  return comentario;
+  return prueba::Marcar(documento, *documento.Range(inicio, fin), texto);
 }
 
 // Sets SOURCE_DATE_EPOCH for one test.
@@ -55,6 +52,11 @@ class Guardado : public ::testing::Test {
   fs::path Entrada(const Docx& docx) {
     docx.Escribir(carpeta / "entrada.docx");
     return carpeta / "entrada.docx";
+  }
+  // Saves to "salida.docx" and answers its parts.
+  std::map<std::string, std::string> Salida(DocumentoDocx& documento) {
+    documento.Guardar(carpeta / "salida.docx");
+    return prueba::PartesDe(carpeta / "salida.docx");
   }
   CarpetaTemporal carpeta;
 };
@@ -73,9 +75,7 @@ TEST_F(Guardado, ComentarioNuevoSinParteDeComentariosLaCrea) {
   auto documento = DocumentoDocx::Abrir(entrada);
   Marcar(*documento.Documento(), 4, 16, "personas trabajadoras\r\nplantilla");
   Marcar(*documento.Documento(), 17, 23, "");
-  documento.Guardar(carpeta / "salida.docx");
-
-  const auto despues = prueba::PartesDe(carpeta / "salida.docx");
+  const auto despues = Salida(documento);
   // Anchors around the words, the second splitting the italic run; reference runs after them.
   EXPECT_EQ(prueba::Forma(despues.at("word/document.xml")),
             "bookmarkStart|r:Los |<13|r[b]:trabaja|r[i]:dores|>13|r[rStyle=CommentReference]:@13|"
@@ -121,63 +121,59 @@ TEST_F(Guardado, SinEstilosDeComentarioNoSeNombranEstilos) {
   docx.estilos = false;
   auto documento = DocumentoDocx::Abrir(Entrada(docx));
   Marcar(*documento.Documento(), 0, 3, "x");
-  documento.Guardar(carpeta / "salida.docx");
-  const auto partes = prueba::PartesDe(carpeta / "salida.docx");
+  const auto partes = Salida(documento);
   EXPECT_EQ(prueba::Forma(partes.at("word/document.xml")).substr(0, 40),
             "bookmarkStart|<13|r:Los|>13|r:@13|r: |r[");
   EXPECT_EQ(partes.at("word/comments.xml").find("Style"), std::string::npos);
 }
 
-TEST_F(Guardado, ConSourceDateEpochLaSalidaEsReproducible) {
-  const auto entrada = Entrada(Frase());
-  FechaFija fecha("86400");
-  std::vector<std::vector<std::uint8_t>> salidas;
-  for (int vez = 0; vez < 2; ++vez) {
-    auto documento = DocumentoDocx::Abrir(entrada);
-    Marcar(*documento.Documento(), 4, 16, "a");
-    salidas.push_back(documento.GuardarBytes());
-  }
-  EXPECT_EQ(salidas[0], salidas[1]);
-  const std::string bytes(salidas[0].begin(), salidas[0].end());
-  EXPECT_NE(prueba::LeerBytes(entrada), bytes);
-  prueba::EscribirBytes(carpeta / "salida.docx", bytes);
-  EXPECT_NE(prueba::PartesDe(carpeta / "salida.docx")
-                .at("word/comments.xml")
-                .find("w:date=\"1970-01-02T00:00:00Z\""),
-            std::string::npos);
-}
-
-// The date of a new comment, as saved, with what was said on the error stream meanwhile.
-std::pair<std::string, std::string> FechaGuardada(const fs::path& entrada, const char* epoca) {
+// A document marked and saved under SOURCE_DATE_EPOCH: its bytes, the new comment's date and
+// what was said on the error stream meanwhile.
+struct Marcado {
+  std::string bytes, fecha, avisos;
+};
+Marcado MarcadoEn(const fs::path& entrada, const char* epoca) {
   FechaFija fecha(epoca);
   ::testing::internal::CaptureStderr();
   auto documento = DocumentoDocx::Abrir(entrada);
   Marcar(*documento.Documento(), 4, 16, "a");
   const auto bytes = documento.GuardarBytes();
-  const std::string avisos = ::testing::internal::GetCapturedStderr();
+  Marcado marcado{{bytes.begin(), bytes.end()}, {}, ::testing::internal::GetCapturedStderr()};
   CarpetaTemporal carpeta;
-  prueba::EscribirBytes(carpeta / "s.docx", std::string(bytes.begin(), bytes.end()));
+  prueba::EscribirBytes(carpeta / "s.docx", marcado.bytes);
   const auto comentarios = prueba::PartesDe(carpeta / "s.docx").at("word/comments.xml");
   std::smatch encontrada;
   std::regex_search(comentarios, encontrada, std::regex("w:date=\"([^\"]*)\""));
-  return {encontrada[1].str(), avisos};
+  marcado.fecha = encontrada[1].str();
+  return marcado;
+}
+
+TEST_F(Guardado, ConSourceDateEpochLaSalidaEsReproducible) {
+  const auto entrada = Entrada(Frase());
+  const auto primero = MarcadoEn(entrada, "86400");
+  EXPECT_EQ(MarcadoEn(entrada, "86400").bytes, primero.bytes);
+  EXPECT_NE(prueba::LeerBytes(entrada), primero.bytes);
+  for (const auto& [epoca, fecha] :
+       std::vector<std::pair<const char*, std::string>>{{"0", "1970-01-01T00:00:00Z"},
+                                                        {"86400", "1970-01-02T00:00:00Z"},
+                                                        {"253402300799", "9999-12-31T23:59:59Z"}}) {
+    const auto marcado = MarcadoEn(entrada, epoca);
+    EXPECT_EQ(std::pair(marcado.fecha, marcado.avisos), std::pair(fecha, std::string()));
+  }
 }
 
 TEST_F(Guardado, UnSourceDateEpochFueraDeRangoONoNumericoSeIgnoraConUnAviso) {
   const auto entrada = Entrada(Frase());
-  EXPECT_EQ(FechaGuardada(entrada, "0"),
-            (std::pair<std::string, std::string>("1970-01-01T00:00:00Z", "")));
-  EXPECT_EQ(FechaGuardada(entrada, "253402300799"),
-            (std::pair<std::string, std::string>("9999-12-31T23:59:59Z", "")));
   for (const char* epoca :
        {"253402300800", "-1", "abc", "12abc", " 12", "1e9", "99999999999999999999"}) {
-    const auto [fecha, avisos] = FechaGuardada(entrada, epoca);
+    const auto marcado = MarcadoEn(entrada, epoca);
     // Today's date instead, as without the variable.
-    EXPECT_TRUE(std::regex_match(fecha, std::regex(R"(20\d\d-\d\d-\d\dT\d\d:\d\d:\d\dZ)")))
-        << epoca << ": " << fecha;
-    EXPECT_EQ(avisos, "Aviso: SOURCE_DATE_EPOCH=«" + std::string(epoca) +
-                          "» no es un número de segundos entre 0 y 253402300799; se usa la fecha "
-                          "actual\n")
+    EXPECT_TRUE(std::regex_match(marcado.fecha, std::regex(R"(20\d\d-\d\d-\d\dT\d\d:\d\d:\d\dZ)")))
+        << epoca << ": " << marcado.fecha;
+    EXPECT_EQ(marcado.avisos,
+              "Aviso: SOURCE_DATE_EPOCH=«" + std::string(epoca) +
+                  "» no es un número de segundos entre 0 y 253402300799; se usa la fecha "
+                  "actual\n")
         << epoca;
   }
 }
@@ -221,18 +217,9 @@ TEST_F(Guardado, BorrarComentarioQuitaTodoRastroYRespetaLosDemas) {
   const auto entrada = Entrada(docx);
   const auto antes = prueba::PartesDe(entrada);
   auto documento = DocumentoDocx::Abrir(entrada);
-  auto comentarios = documento.Documento()->GetComments();
-  ASSERT_EQ(comentarios->Count(), 3);
-  for (std::int32_t i = 1; i <= comentarios->Count();) {
-    if (comentarios->Item(i)->GetInitial() == "QKV") {
-      comentarios->Item(i)->Delete();
-    } else {
-      ++i;
-    }
-  }
-  documento.Guardar(carpeta / "salida.docx");
-
-  const auto despues = prueba::PartesDe(carpeta / "salida.docx");
+  ASSERT_EQ(documento.Documento()->GetComments()->Count(), 3);
+  prueba::BorrarMarcas(*documento.Documento());
+  const auto despues = Salida(documento);
   EXPECT_EQ(prueba::Forma(despues.at("word/document.xml")), "r:Los|<2|r: niños|>2|r:@2|del");
   EXPECT_EQ(despues.at("word/document.xml").find("w:id=\"3\""), std::string::npos);
   auto sinEntre = [](const std::string& parte, const std::string& desde, const std::string& hasta) {
@@ -295,17 +282,8 @@ TEST_F(Guardado, LosComentariosAncladosFueraDelTextoPrincipalTambienSeBorran) {
   EXPECT_EQ(leidos,
             (std::vector<std::tuple<std::string, std::int32_t, std::int32_t>>{
                 {"nota 5", 10, 10}, {"nota 6", 10, 10}, {"nota 7", 18, 18}, {"nota 8", 18, 18}}));
-  auto comentarios = documento.Documento()->GetComments();
-  for (std::int32_t i = 1; i <= comentarios->Count();) {
-    if (comentarios->Item(i)->GetInitial() == "QKV") {
-      comentarios->Item(i)->Delete();
-    } else {
-      ++i;
-    }
-  }
-  documento.Guardar(carpeta / "salida.docx");
-
-  const auto despues = prueba::PartesDe(carpeta / "salida.docx");
+  prueba::BorrarMarcas(*documento.Documento());
+  const auto despues = Salida(documento);
   EXPECT_EQ(despues.at("word/document.xml"), antes.at("word/document.xml"));
   EXPECT_EQ(despues.at("word/footnotes.xml").find("w:id=\"5\""), std::string::npos);
   EXPECT_NE(despues.at("word/footnotes.xml").find(anclado("6", " al pie")), std::string::npos);
@@ -316,46 +294,45 @@ TEST_F(Guardado, LosComentariosAncladosFueraDelTextoPrincipalTambienSeBorran) {
   EXPECT_EQ(quedan, (std::vector<std::string>{"nota 6", "nota 8"}));
 }
 
-TEST_F(Guardado, IdsNuevosPorEncimaDeTodosLosUsados) {
-  Docx docx = Frase();
-  docx.comentarios = R"(<w:comment w:id="40" w:author="X" w:initials="X"><w:p/></w:comment>)";
-  auto documento = DocumentoDocx::Abrir(Entrada(docx));
-  Marcar(*documento.Documento(), 0, 3, "a");
-  Marcar(*documento.Documento(), 4, 16, "b");
-  documento.Guardar(carpeta / "salida.docx");
-  const auto comentarios = prueba::PartesDe(carpeta / "salida.docx").at("word/comments.xml");
-  EXPECT_NE(comentarios.find("<w:comment w:id=\"41\""), std::string::npos);
-  EXPECT_NE(comentarios.find("<w:comment w:id=\"42\""), std::string::npos);
-}
-
-// Word keeps numbers as 32-bit integers: when the numbers in use reach the top, new comments take
-// the lowest ones no element uses.
-TEST_F(Guardado, IdsNuevosNoPasanDeLosQueWordAdmite) {
-  Docx docx = Frase();  // a bookmark numbered 12 and an insertion numbered 2
-  docx.cuerpo +=
-      "<w:p><w:bookmarkStart w:id=\"2147483646\" w:name=\"z\"/><w:bookmarkStart w:id=\"0\" "
-      "w:name=\"y\"/><w:r><w:t>fin</w:t></w:r><w:bookmarkEnd w:id=\"0\"/><w:bookmarkEnd "
-      "w:id=\"2147483646\"/></w:p>";
-  docx.comentarios =
-      R"(<w:comment w:id="2147483647" w:author="X" w:initials="X"><w:p/></w:comment>)";
-  auto documento = DocumentoDocx::Abrir(Entrada(docx));
-  Marcar(*documento.Documento(), 0, 3, "a");
-  Marcar(*documento.Documento(), 4, 16, "b");
-  Marcar(*documento.Documento(), 26, 29, "c");
-  documento.Guardar(carpeta / "salida.docx");
-  const auto comentarios = prueba::PartesDe(carpeta / "salida.docx").at("word/comments.xml");
-  std::vector<std::string> nuevos;
-  const std::regex id("<w:comment w:id=\"(\\d+)\" w:author=\"Quillora\"");
-  for (auto i = std::sregex_iterator(comentarios.begin(), comentarios.end(), id);
-       i != std::sregex_iterator(); ++i) {
-    nuevos.push_back((*i)[1].str());
+// New comments take numbers above every number in use; when those reach the top of Word's
+// 32-bit integers, the lowest ones no element uses.
+TEST_F(Guardado, IdsNuevosPorEncimaDeLosUsadosSinPasarDeLosQueWordAdmite) {
+  struct Caso {
+    std::string cuerpo, comentario;
+    std::vector<std::string> ids;
+  };
+  // Each under a bookmark numbered 12 and an insertion numbered 2, and a third paragraph "fin".
+  for (const auto& caso : std::vector<Caso>{
+           {"<w:p><w:r><w:t>fin</w:t></w:r></w:p>", "40", {"41", "42", "43"}},
+           {"<w:p><w:bookmarkStart w:id=\"2147483646\" w:name=\"z\"/><w:bookmarkStart w:id=\"0\" "
+            "w:name=\"y\"/><w:r><w:t>fin</w:t></w:r><w:bookmarkEnd w:id=\"0\"/><w:bookmarkEnd "
+            "w:id=\"2147483646\"/></w:p>",
+            "2147483647",
+            {"1", "3", "4"}}}) {
+    Docx docx = Frase();
+    docx.cuerpo += caso.cuerpo;
+    docx.comentarios = "<w:comment w:id=\"" + caso.comentario +
+                       "\" w:author=\"X\" w:initials=\"X\"><w:p/></w:comment>";
+    auto documento = DocumentoDocx::Abrir(Entrada(docx));
+    const std::vector<std::pair<std::int32_t, std::int32_t>> alcances = {{0, 3}, {4, 16}, {26, 29}};
+    for (const auto& [inicio, fin] : alcances) Marcar(*documento.Documento(), inicio, fin, "m");
+    const auto comentarios = Salida(documento).at("word/comments.xml");
+    std::vector<std::string> nuevos;
+    const std::regex id("<w:comment w:id=\"(\\d+)\" w:author=\"Quillora\"");
+    for (auto i = std::sregex_iterator(comentarios.begin(), comentarios.end(), id);
+         i != std::sregex_iterator(); ++i) {
+      nuevos.push_back((*i)[1].str());
+    }
+    EXPECT_EQ(nuevos, caso.ids);
+    // Read back each over its words; X's comment, anchored nowhere, last.
+    auto leido = DocumentoDocx::Abrir(carpeta / "salida.docx");
+    std::vector<std::pair<std::int32_t, std::int32_t>> leidos;
+    for (const auto& c : leido.Documento()->CommentList()) {
+      if (c->author == "Quillora") leidos.emplace_back(c->Scope().start, c->Scope().end);
+    }
+    EXPECT_EQ(leidos, alcances);
+    EXPECT_EQ(leido.Documento()->CommentList().back()->author, "X");
   }
-  EXPECT_EQ(nuevos, (std::vector<std::string>{"1", "3", "4"}));
-  auto leido = DocumentoDocx::Abrir(carpeta / "salida.docx");
-  const auto& lista = leido.Documento()->CommentList();
-  ASSERT_EQ(lista.size(), 4u);  // X's comment, anchored nowhere, last
-  EXPECT_EQ(lista[2]->Scope().start, 26);
-  EXPECT_EQ(lista[2]->Text(), "c");
 }
 
 // Paragraphs of two runs with a field's result between them, and one long run: every word
@@ -409,8 +386,7 @@ TEST_F(Guardado, TextoEscritoTomaElFormatoDeSuPrimerCaracter) {
   memoria.Range(25, 25)->SetText(" pronto");               // where two runs meet: the one before
   memoria.Range(0, 0)->SetText("¡");                       // at the paragraph's start: the first
   memoria.Range(26, 26)->SetText("\t");                    // a tab is a run element
-  documento.Guardar(carpeta / "salida.docx");
-  EXPECT_EQ(prueba::Forma(prueba::PartesDe(carpeta / "salida.docx").at("word/document.xml")),
+  EXPECT_EQ(prueba::Forma(Salida(documento).at("word/document.xml")),
             "bookmarkStart|r:¡Los |r[b]:personas trabajadoras⇥ pronto|r[i]: llegan.|bookmarkEnd");
   EXPECT_EQ(DocumentoDocx::Abrir(carpeta / "salida.docx").Documento()->MainText(),
             "¡Los personas trabajadoras\t pronto llegan.\r\r");
@@ -421,8 +397,7 @@ TEST_F(Guardado, UnParrafoVacioRecibeUnRunConElFormatoDeSuMarca) {
   const auto& memoria = *documento.Documento();
   memoria.Range(25, 25)->SetText("nuevo\vtexto");
   Marcar(memoria, 25, 30, "a");
-  documento.Guardar(carpeta / "salida.docx");
-  EXPECT_EQ(prueba::Forma(prueba::PartesDe(carpeta / "salida.docx").at("word/document.xml"), 1),
+  EXPECT_EQ(prueba::Forma(Salida(documento).at("word/document.xml"), 1),
             "pPr|<13|r[u=single]:nuevo|>13|r[rStyle=CommentReference]:@13|r[u=single]:↵texto");
 }
 
@@ -448,8 +423,7 @@ TEST_F(Guardado, TrasUnGuardadoFallidoElSiguienteEscribeCadaMarcaUnaVez) {
   Marcar(*documento.Documento(), 4, 16, "a");
   EXPECT_THROW(documento.Guardar(carpeta / "no" / "existe.docx"), ErrorDocx);
   Marcar(*documento.Documento(), 0, 3, "b");
-  documento.Guardar(carpeta / "salida.docx");
-  const auto cuerpo = prueba::PartesDe(carpeta / "salida.docx").at("word/document.xml");
+  const auto cuerpo = Salida(documento).at("word/document.xml");
   std::size_t inicios = 0;
   for (auto i = cuerpo.find("commentRangeStart"); i != std::string::npos;
        i = cuerpo.find("commentRangeStart", i + 1)) {
