@@ -14,15 +14,20 @@ namespace {
 using prueba::CarpetaTemporal;
 using prueba::Docx;
 
-std::string TextoDe(const Docx& docx) {
+DocumentoDocx Abierto(const Docx& docx) {
   CarpetaTemporal carpeta;
   docx.Escribir(carpeta / "a.docx");
-  return DocumentoDocx::Abrir(carpeta / "a.docx").Documento()->MainText();
+  return DocumentoDocx::Abrir(carpeta / "a.docx");
+}
+
+std::string TextoDe(const std::string& cuerpo) {
+  Docx docx;
+  docx.cuerpo = cuerpo;
+  return Abierto(docx).Documento()->MainText();
 }
 
 TEST(TextoPrincipal, ReuneLoQueMuestraElCuerpoYDejaLoDemas) {
-  Docx docx;
-  docx.cuerpo =
+  const std::string cuerpo =
       // Run content: tab, line and page breaks.
       "<w:p><w:r><w:t>Uno</w:t></w:r><w:r><w:tab/><w:t xml:space=\"preserve\">dos </w:t></w:r>"
       "<w:r><w:br/><w:t>tres</w:t><w:br w:type=\"page\"/></w:r></w:p>"
@@ -57,24 +62,23 @@ TEST(TextoPrincipal, ReuneLoQueMuestraElCuerpoYDejaLoDemas) {
       "w:id=\"1\"/></w:r>"
       "<w:r><w:t>nota</w:t><w:noBreakHyphen/><w:t>sí</w:t><w:softHyphen/><w:sym w:font=\"Symbol\" "
       "w:char=\"F0B7\"/></w:r></w:p>";
-  EXPECT_EQ(TextoDe(docx),
+  EXPECT_EQ(TextoDe(cuerpo),
             "Uno\tdos \vtres\f\renlace7hoy\rpuestohasta\retiquetapropio\rcelda\ranidada\r\r"
             "caja"
             "nota\u2011sí\u00AD\uF0B7\r");
-}
-
-TEST(TextoPrincipal, CamposAnidadosMuestranSoloElResultadoExterior) {
-  Docx docx;
-  docx.cuerpo =
-      "<w:p><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText>IF "
-      "</w:instrText></w:r>"
-      "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText>PAGE</w:instrText></w:r>"
-      "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>3</w:t></w:r>"
-      "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r><w:r><w:instrText> = 3 "
-      "\"sí\"</w:instrText></w:r>"
-      "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>sí</w:t></w:r>"
-      "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r><w:r><w:t>.</w:t></w:r></w:p>";
-  EXPECT_EQ(TextoDe(docx), "sí.\r");
+  // Of nested fields, only the outer result.
+  EXPECT_EQ(TextoDe("<w:p><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText>IF "
+                    "</w:instrText></w:r>"
+                    "<w:r><w:fldChar "
+                    "w:fldCharType=\"begin\"/></w:r><w:r><w:instrText>PAGE</w:instrText></w:r>"
+                    "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>3</w:t></w:r>"
+                    "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r><w:r><w:instrText> = 3 "
+                    "\"sí\"</w:instrText></w:r>"
+                    "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>sí</w:t></w:r>"
+                    "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r><w:r><w:t>.</w:t></w:r></w:p>"),
+            "sí.\r");
+  // A body without paragraphs: an empty text.
+  EXPECT_EQ(TextoDe("<w:altChunk r:id=\"rId7\"/>"), "\r");
 }
 
 TEST(TextoPrincipal, UnaPalabraPartidaEntreFormatosEsUnaPalabra) {
@@ -83,9 +87,7 @@ TEST(TextoPrincipal, UnaPalabraPartidaEntreFormatosEsUnaPalabra) {
       "<w:p><w:r><w:t xml:space=\"preserve\">Los "
       "</w:t></w:r><w:r><w:rPr><w:b/></w:rPr><w:t>trabaja</w:t></w:r>"
       "<w:r><w:rPr><w:i/></w:rPr><w:t xml:space=\"preserve\">dores llegan</w:t></w:r></w:p>";
-  CarpetaTemporal carpeta;
-  docx.Escribir(carpeta / "a.docx");
-  auto documento = DocumentoDocx::Abrir(carpeta / "a.docx");
+  const auto documento = Abierto(docx);
   EXPECT_EQ(documento.Documento()->Range()->GetWords()->Item(2)->GetText(), "trabajadores ");
 }
 
@@ -101,14 +103,8 @@ TEST(TextoPrincipal, ParteRenombradaPrefijosPropiosYOoxmlEstricto) {
          pos = docx.documento->find("X:")) {
       docx.documento->replace(pos, 2, "ns0:");
     }
-    EXPECT_EQ(TextoDe(docx), "hola\r") << uri;
+    EXPECT_EQ(Abierto(docx).Documento()->MainText(), "hola\r") << uri;
   }
-}
-
-TEST(TextoPrincipal, UnCuerpoSinParrafosDaUnTextoVacio) {
-  Docx docx;
-  docx.cuerpo = "<w:altChunk r:id=\"rId7\"/>";
-  EXPECT_EQ(TextoDe(docx), "\r");
 }
 
 TEST(ComentariosLeidos, AutorInicialesTextoYAlcanceEnOrden) {
@@ -131,26 +127,17 @@ TEST(ComentariosLeidos, AutorInicialesTextoYAlcanceEnOrden) {
       "borrado</w:t></w:r></w:p></w:comment>"
       "<w:comment w:id=\"8\" w:author=\"Nadie\" "
       "w:initials=\"N\"><w:p><w:r><w:t>Huérfano</w:t></w:r></w:p></w:comment>";
-  CarpetaTemporal carpeta;
-  docx.Escribir(carpeta / "a.docx");
-  auto documento = DocumentoDocx::Abrir(carpeta / "a.docx");
-  const auto& lista = documento.Documento()->CommentList();
-  ASSERT_EQ(lista.size(), 4u);
-  EXPECT_EQ(lista[0]->author, "Marta");
-  EXPECT_EQ(lista[0]->initials, "MR");
-  EXPECT_EQ(lista[0]->Text(), "Primera\rlínea\tdos");
-  EXPECT_EQ(lista[0]->Scope().start, 4);
-  EXPECT_EQ(lista[0]->Scope().end, 16);
-  EXPECT_EQ(lista[1]->author, "Jorge");
-  EXPECT_EQ(lista[1]->Scope().start, 19);
-  EXPECT_EQ(lista[1]->Scope().end, 19);
+  std::vector<std::tuple<std::string, std::string, std::string, std::int32_t, std::int32_t>> leidos;
+  const auto documento = Abierto(docx);
+  for (const auto& c : documento.Documento()->CommentList()) {
+    leidos.emplace_back(c->author, c->initials, c->Text(), c->Scope().start, c->Scope().end);
+  }
   // A comment on deleted text sits where the deletion is, so that it can still be deleted; one
   // anchored nowhere, at the end of the text.
-  EXPECT_EQ(lista[2]->author, "Ana");
-  EXPECT_EQ(lista[2]->Scope().start, 19);
-  EXPECT_EQ(lista[3]->author, "Nadie");
-  EXPECT_EQ(lista[3]->Scope().start, 22);
-  EXPECT_EQ(lista[3]->Scope().end, 22);
+  EXPECT_EQ(leidos, (decltype(leidos){{"Marta", "MR", "Primera\rlínea\tdos", 4, 16},
+                                      {"Jorge", "JL", "Sin rango", 19, 19},
+                                      {"Ana", "AG", "En lo borrado", 19, 19},
+                                      {"Nadie", "N", "Huérfano", 22, 22}}));
 }
 
 }  // namespace
