@@ -79,9 +79,9 @@ CarpetaTemporal::~CarpetaTemporal() {
   std::filesystem::remove_all(ruta_, error);
 }
 
-std::vector<std::string> CarpetaTemporal::Archivos() const {
+std::vector<std::string> Archivos(const std::filesystem::path& carpeta) {
   std::vector<std::string> nombres;
-  for (const auto& entrada : std::filesystem::directory_iterator(ruta_)) {
+  for (const auto& entrada : std::filesystem::directory_iterator(carpeta)) {
     nombres.push_back(entrada.path().filename().string());
   }
   std::sort(nombres.begin(), nombres.end());

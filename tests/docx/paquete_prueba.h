@@ -18,6 +18,8 @@ Entradas LeerZip(const std::filesystem::path& ruta);
 std::map<std::string, std::string> PartesDe(const std::filesystem::path& ruta);
 std::string LeerBytes(const std::filesystem::path& ruta);
 void EscribirBytes(const std::filesystem::path& ruta, const std::string& bytes);
+// The names in a folder, sorted.
+std::vector<std::string> Archivos(const std::filesystem::path& carpeta);
 
 class CarpetaTemporal {
  public:
@@ -27,7 +29,7 @@ class CarpetaTemporal {
   ~CarpetaTemporal();
   const std::filesystem::path& Ruta() const { return ruta_; }
   std::filesystem::path operator/(const std::string& nombre) const { return ruta_ / nombre; }
-  std::vector<std::string> Archivos() const;
+  std::vector<std::string> Archivos() const { return prueba::Archivos(ruta_); }
 
  private:
   std::filesystem::path ruta_;
