@@ -157,12 +157,25 @@ class Editor {
     }
   }
 
-  static std::u16string TextoDe(pugi::xml_node t) {
+  static std::string TextoDe(pugi::xml_node t) {
     std::string utf8;
     for (auto hijo = t.first_child(); hijo; hijo = hijo.next_sibling()) {
       if (hijo.type() == pugi::node_pcdata || hijo.type() == pugi::node_cdata) utf8 += hijo.value();
     }
-    return texto::Utf8AUtf16(utf8);
+    return utf8;
+  }
+
+  // Bytes of the UTF-8 sequence a lead byte starts (the parts hold well-formed UTF-8), and the
+  // UTF-16 units of its character.
+  static std::size_t BytesDeCaracter(char inicial) {
+    const auto byte = static_cast<unsigned char>(inicial);
+    return byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+  }
+  static std::int32_t LargoUtf16(std::string_view utf8) {
+    std::int32_t unidades = 0;
+    for (std::size_t byte = 0; byte < utf8.size(); byte += BytesDeCaracter(utf8[byte]))
+      unidades += BytesDeCaracter(utf8[byte]) == 4 ? 2 : 1;
+    return unidades;
   }
 
   // Writes `texto` as run content at `lugar`; answers the first node written.
@@ -459,23 +472,30 @@ class Editor {
     for (auto nodo = pieza.primero; nodo && siguiente != posiciones.end();
          nodo = SiguienteElemento(nodo)) {
       const bool esTexto = Tipo(nodo) == Etiqueta::T;
-      const std::u16string texto = esTexto ? TextoDe(nodo) : std::u16string();
-      const std::int32_t largo = esTexto ? static_cast<std::int32_t>(texto.size()) : 1;
-      // The positions inside this element cut it into consecutive w:t; the first keeps the node.
-      std::vector<std::size_t> cortes;
+      const std::string texto = esTexto ? TextoDe(nodo) : std::string();
+      const std::int32_t largo = esTexto ? LargoUtf16(texto) : 1;
+      // The positions inside this element cut it into consecutive w:t, at the bytes where their
+      // characters start, found in one pass; the first piece keeps the node.
+      std::vector<std::pair<std::int32_t, std::size_t>> cortes;  // position, byte
+      std::int32_t unidad = acumulado;
+      std::size_t byte = 0;
       for (; siguiente != posiciones.end() && *siguiente < acumulado + largo; ++siguiente) {
-        cortes.push_back(static_cast<std::size_t>(*siguiente - acumulado));
+        for (; unidad < *siguiente; byte += BytesDeCaracter(texto[byte]))
+          unidad += BytesDeCaracter(texto[byte]) == 4 ? 2 : 1;
+        if (unidad != *siguiente) ErrorInterno("una posición parte un carácter");
+        cortes.emplace_back(*siguiente, byte);
       }
       if (!cortes.empty()) {
-        const std::u16string_view todo(texto);
-        FijarTexto(nodo, texto::Utf16AUtf8(todo.substr(0, cortes.front())));
+        const std::string_view todo(texto);
+        FijarTexto(nodo, std::string(todo.substr(0, cortes.front().second)));
         auto trozo = nodo;
         for (std::size_t i = 0; i < cortes.size(); ++i) {
-          cortes_[acumulado + static_cast<std::int32_t>(cortes[i])] = trozo;
-          const std::size_t hasta = i + 1 < cortes.size() ? cortes[i + 1] : todo.size();
+          const auto [posicion, desde] = cortes[i];
+          cortes_[posicion] = trozo;
+          const std::size_t hasta = i + 1 < cortes.size() ? cortes[i + 1].second : todo.size();
           trozo = nodo.parent().insert_child_after(pugi::node_element, trozo);
           trozo.set_name(nodo.name());
-          FijarTexto(trozo, texto::Utf16AUtf8(todo.substr(cortes[i], hasta - cortes[i])));
+          FijarTexto(trozo, std::string(todo.substr(desde, hasta - desde)));
         }
         nodo = trozo;
       }
