@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
-#include <map>
 #include <optional>
 #include <set>
 #include <span>
@@ -383,13 +382,15 @@ class Editor {
   // that splitting a run never moves a place still to be used.
   std::set<std::string> Anclar() {
     struct Evento {
+      std::int32_t posicion;
       int clase;  // 0 end (inner ranges first), 1 empty range, 2 start (outer ranges first)
       std::int32_t clave;
       const ComentarioAnclado* comentario;
       Destino destino;
     };
     std::set<std::string> sinAnclar;
-    std::map<std::int32_t, std::vector<Evento>, std::greater<>> porPosicion;
+    std::vector<Evento> eventos;
+    eventos.reserve(2 * plan_.nuevos.size());
     for (const auto& comentario : plan_.nuevos) {
       const auto destino = DestinoReferencia(comentario.fin);
       if (!destino) {
@@ -397,32 +398,37 @@ class Editor {
         continue;
       }
       if (comentario.inicio == comentario.fin) {
-        porPosicion[comentario.inicio].push_back({1, 0, &comentario, *destino});
+        eventos.push_back({comentario.inicio, 1, 0, &comentario, *destino});
       } else {
-        porPosicion[comentario.fin].push_back({0, -comentario.inicio, &comentario, *destino});
-        porPosicion[comentario.inicio].push_back({2, -comentario.fin, &comentario, *destino});
+        eventos.push_back({comentario.fin, 0, -comentario.inicio, &comentario, *destino});
+        eventos.push_back({comentario.inicio, 2, -comentario.fin, &comentario, *destino});
       }
     }
+    // From the last position to the first; at one position, in the order anchors are written.
+    std::stable_sort(eventos.begin(), eventos.end(), [](const Evento& a, const Evento& b) {
+      if (a.posicion != b.posicion) return a.posicion > b.posicion;
+      return a.clase != b.clase ? a.clase < b.clase : a.clave < b.clave;
+    });
     std::vector<std::int32_t> posiciones;
-    for (const auto& entrada : porPosicion) posiciones.push_back(entrada.first);
-    Partir({posiciones.rbegin(), posiciones.rend()});
-    for (auto& [posicion, eventos] : porPosicion) {
-      std::stable_sort(eventos.begin(), eventos.end(), [](const Evento& a, const Evento& b) {
-        return a.clase != b.clase ? a.clase < b.clase : a.clave < b.clave;
-      });
-      const Lugar lugar = LugarDe(posicion);
-      for (const auto& evento : eventos) {
-        const std::string& id = evento.comentario->id;
-        if (evento.clase != 0)
-          lugar.Insertar(N("commentRangeStart"))
-              .append_attribute(A("id").c_str())
-              .set_value(id.c_str());
-        if (evento.clase != 2) {
-          lugar.Insertar(N("commentRangeEnd"))
-              .append_attribute(A("id").c_str())
-              .set_value(id.c_str());
-          InsertarReferencia(LugarReferencia(evento.destino, lugar), id);
-        }
+    for (auto evento = eventos.rbegin(); evento != eventos.rend(); ++evento) {
+      if (posiciones.empty() || posiciones.back() != evento->posicion)
+        posiciones.push_back(evento->posicion);
+    }
+    Partir(posiciones);
+    std::optional<Lugar> lugar;
+    for (std::size_t i = 0; i < eventos.size(); ++i) {
+      const Evento& evento = eventos[i];
+      if (i == 0 || eventos[i - 1].posicion != evento.posicion) lugar = LugarDe(evento.posicion);
+      const std::string& id = evento.comentario->id;
+      if (evento.clase != 0)
+        lugar->Insertar(N("commentRangeStart"))
+            .append_attribute(A("id").c_str())
+            .set_value(id.c_str());
+      if (evento.clase != 2) {
+        lugar->Insertar(N("commentRangeEnd"))
+            .append_attribute(A("id").c_str())
+            .set_value(id.c_str());
+        InsertarReferencia(LugarReferencia(evento.destino, *lugar), id);
       }
     }
     return sinAnclar;
