@@ -462,6 +462,26 @@ TEST_F(Guardado, SobreLaEntradaSoloCambiaAlFinal) {
   EXPECT_EQ(DocumentoDocx::Abrir(entrada).Documento()->CommentList().size(), 1u);
 }
 
+// A comments part whose prefix names another namespace holds nothing Word reads as a comment:
+// a mark appended there would be lost, so the save is refused and nothing is written.
+TEST_F(Guardado, UnaParteDeComentariosDeOtroEspacioNoPierdeMarcas) {
+  Docx docx = Frase();
+  docx.comentarios = "";
+  auto entradas = docx.Paquete();
+  for (auto& [nombre, contenido] : entradas) {
+    if (nombre == "word/comments.xml") {
+      contenido =
+          "<?xml version=\"1.0\"?><w:comments xmlns:w=\"http://example.com/otro\"><w:comment "
+          "w:id=\"5\"><w:p/></w:comment></w:comments>";
+    }
+  }
+  prueba::EscribirZip(carpeta / "entrada.docx", entradas);
+  auto documento = DocumentoDocx::Abrir(carpeta / "entrada.docx");
+  Marcar(*documento.Documento(), 4, 16, "a");
+  EXPECT_THROW(documento.Guardar(carpeta / "salida.docx"), ErrorDocx);
+  EXPECT_EQ(carpeta.Archivos(), std::vector<std::string>{"entrada.docx"});
+}
+
 // A change the file cannot take is refused before anything is written.
 TEST_F(Guardado, LoQueNoPuedeGuardarseNoEscribeNada) {
   const auto entrada = Entrada(Frase());
