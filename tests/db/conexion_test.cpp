@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <optional>
 #include <regex>
 
 #include "db/error_bd.h"
@@ -27,6 +29,22 @@ std::int64_t Contar(const std::shared_ptr<Conexion>& conexion, const std::string
 class ConexionTest : public PruebaMotores {};
 
 TEST(Conexion, UnOrigenQueNoExisteDaSuSqlState) {
+  // Looking a data source up makes the driver manager create the account's odbc.ini when it is
+  // missing; this test reads an empty configuration instead of writing there.
+  struct SinConfiguracionUsuario {
+    std::optional<std::string> antes;
+    SinConfiguracionUsuario() {
+      if (const char* valor = std::getenv("ODBCINI")) antes = valor;
+      setenv("ODBCINI", "/dev/null", 1);
+    }
+    ~SinConfiguracionUsuario() {
+      if (antes) {
+        setenv("ODBCINI", antes->c_str(), 1);
+      } else {
+        unsetenv("ODBCINI");
+      }
+    }
+  } sinConfiguracion;
   Conexion conexion;
   try {
     conexion.Open("DSN=NoExisteQuillora");
