@@ -460,7 +460,8 @@ class DocumentoDocx::Impl {
     } catch (const word::HostError&) {
       throw ErrorDocx("No se puede guardar el documento: está cerrado");
     }
-    const std::u16string texto = historia_->Text();
+    // Nothing in a save changes the story: its text is read where it lies.
+    const std::u16string& texto = historia_->Text();
     ComprobarParrafos(texto);
     PlanDocumento plan;
     plan.texto = texto;

@@ -286,7 +286,7 @@ class Recorredor {
 
 Recorrido RecorrerDocumento(const ParteXml& documento, std::size_t largoEsperado) {
   Recorrido recorrido;
-  recorrido.texto.reserve(largoEsperado);
+  recorrido.texto.reserve(largoEsperado > 0 ? largoEsperado : documento.Tamano());
   const auto raiz = documento.Raiz();
   const Nombres nombres(raiz);
   if (nombres.Clasificar(raiz.name()) != Etiqueta::Document) {

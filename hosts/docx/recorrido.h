@@ -68,7 +68,9 @@ struct Recorrido {
 // hyphen (U+00AD) and symbols. Everything else (deletions, text boxes, drawings, alternate
 // content, properties, runs outside a paragraph) is left alone. Control characters inside
 // w:t read as blanks, so that the text has no paragraph mark of its own.
-// `largoEsperado` is room kept for the text, when its length is known.
+// Room is kept for `largoEsperado` characters of text when known, else for as many as the part
+// has bytes: a book's text is then never copied as it grows, and room never written is never
+// touched.
 Recorrido RecorrerDocumento(const ParteXml& documento, std::size_t largoEsperado = 0);
 
 // The text of a comment: its paragraphs joined by '\r'.

@@ -112,6 +112,8 @@ class ParteXml {
   ParteXml& operator=(const ParteXml&) = delete;
 
   const std::string& Nombre() const { return nombre_; }
+  // The part's size as read, in bytes: never fewer than the characters of its text.
+  std::size_t Tamano() const { return bytes_.size(); }
   pugi::xml_node Raiz() const { return doc_.document_element(); }
   // The tree, written in the part's encoding, into room for the part as read and `anadidos`
   // bytes more: room reserved but never written is never touched, so it costs no memory.
