@@ -5,6 +5,7 @@
 // document already marked. Prints the times, their ratio and the process's peak memory; then
 // the 1,000,000 words again with dictionaries of 1,000 and 100,000 entries, and their ratio.
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
 
@@ -12,7 +13,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +112,59 @@ Resultado Procesar(const fs::path& entrada, const fs::path& salida, SesionWord& 
   return {segundos, marcas};
 }
 
+// Runs `cuerpo` in a child process, as a fresh run of the command would start, and answers what
+// it answered: the seconds measured, or nothing when the run was refused or the child failed.
+std::optional<double> EnProcesoPropio(const std::function<std::optional<double>()>& cuerpo) {
+  std::fflush(stdout);
+  int tubo[2];
+  if (pipe(tubo) != 0) throw std::runtime_error("no se pudo crear una tubería");
+  const pid_t hijo = fork();
+  if (hijo < 0) throw std::runtime_error("no se pudo crear un proceso");
+  if (hijo == 0) {
+    close(tubo[0]);
+    const double segundos = cuerpo().value_or(-1);
+    std::fflush(stdout);
+    const bool escrito = write(tubo[1], &segundos, sizeof segundos) == sizeof segundos;
+    _exit(escrito ? 0 : 1);
+  }
+  close(tubo[1]);
+  double segundos = -1;
+  const bool leido = read(tubo[0], &segundos, sizeof segundos) == sizeof segundos;
+  close(tubo[0]);
+  int estado = 0;
+  waitpid(hijo, &estado, 0);
+  if (!leido || !WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || segundos < 0) return std::nullopt;
+  return segundos;
+}
+
+// Word with the add-in started on the data source, the document processed, and Word closed.
+std::optional<double> ProcesarEnWord(const fs::path& carpeta, const fs::path& entrada,
+                                     const fs::path& salida, const std::string& etiqueta,
+                                     double rezip) {
+  terminal::ServiciosTerminal servicios(std::cerr, false);
+  posix::RegistroArchivo registro(carpeta / "sin-ajustes.reg");
+  posix::ShellXdg shell("true");
+  posix::ProcesosProc procesos;
+  SesionWord sesion(servicios, {registro, shell, procesos});
+  sesion.Iniciar();
+  std::optional<double> segundos;
+  try {
+    const auto resultado = Procesar(entrada, salida, sesion, servicios);
+    segundos = resultado.segundos;
+    if (rezip > 0) {
+      std::printf("%s %12.3f %10.3f %9.2f %8zu %11ld\n", etiqueta.c_str(), resultado.segundos,
+                  rezip, resultado.segundos / rezip, resultado.marcas, PicoMiB());
+    } else {
+      std::printf("%s %12.3f %8zu\n", etiqueta.c_str(), resultado.segundos, resultado.marcas);
+    }
+  } catch (const docx::ErrorDocx& rechazo) {
+    // The memory bound refuses it: said as the program would say it.
+    std::printf("%s rechazado: %s\n", etiqueta.c_str(), rechazo.what());
+  }
+  sesion.Terminar();
+  return segundos;
+}
+
 }  // namespace
 
 int main() {
@@ -116,14 +172,10 @@ int main() {
       fs::temp_directory_path() / ("procesar_bench_" + std::to_string(getpid()));
   fs::create_directories(carpeta);
   Origen(carpeta, DiccionarioMuestra::Incorporado());
-  terminal::ServiciosTerminal servicios(std::cerr, false);
-  posix::RegistroArchivo registro(carpeta / "sin-ajustes.reg");
-  posix::ShellXdg shell("true");
-  posix::ProcesosProc procesos;
-  SesionWord sesion(servicios, {registro, shell, procesos});
-  sesion.Iniciar();
+  // Each case, and each re-zip beside it, runs in a process of its own, so that its time and peak
+  // are those of a fresh run.
   // "marcado" runs again over the first case's output: every mark there is deleted and written
-  // again. The largest case goes last, so that the peak printed for it is its own.
+  // again.
   struct Caso {
     const char* nombre;
     int palabras;
@@ -148,18 +200,12 @@ int main() {
     } else {
       bench::EscribirDocxGenerado(entrada, caso.palabras, caso.forma);
     }
-    const double rezip = Rezipear(entrada, carpeta / "rezip.docx");
-    try {
-      const auto resultado = Procesar(entrada, marcado, sesion, servicios);
-      std::printf("%-10s %10d %12.3f %10.3f %9.2f %8zu %11ld\n", caso.nombre, caso.palabras,
-                  resultado.segundos, rezip, resultado.segundos / rezip, resultado.marcas,
-                  PicoMiB());
-    } catch (const docx::ErrorDocx& rechazo) {
-      // The memory bound refuses it: said as the program would say it.
-      std::printf("%-10s %10d rechazado: %s\n", caso.nombre, caso.palabras, rechazo.what());
-    }
+    const double rezip =
+        EnProcesoPropio([&] { return Rezipear(entrada, carpeta / "rezip.docx"); }).value_or(0);
+    char etiqueta[64];
+    std::snprintf(etiqueta, sizeof etiqueta, "%-10s %10d", caso.nombre, caso.palabras);
+    EnProcesoPropio([&] { return ProcesarEnWord(carpeta, entrada, marcado, etiqueta, rezip); });
   }
-  sesion.Terminar();
 
   // The largest document against dictionaries of 1,000 and 100,000 entries shaped like the
   // sample; the dictionary is loaded at start-up, outside the time measured.
@@ -167,16 +213,13 @@ int main() {
   std::vector<double> tiempos;
   for (const int entradas : {1'000, 100'000}) {
     Origen(carpeta, bench::DiccionarioGenerado(entradas));
-    sesion.Iniciar();
-    try {
-      const auto resultado =
-          Procesar(carpeta / "p1000000.docx", carpeta / "marcado.docx", sesion, servicios);
-      tiempos.push_back(resultado.segundos);
-      std::printf("%12d %12.3f %8zu\n", entradas, resultado.segundos, resultado.marcas);
-    } catch (const docx::ErrorDocx& rechazo) {
-      std::printf("%12d rechazado: %s\n", entradas, rechazo.what());
+    char etiqueta[32];
+    std::snprintf(etiqueta, sizeof etiqueta, "%12d", entradas);
+    if (const auto segundos = EnProcesoPropio([&] {
+          return ProcesarEnWord(carpeta, carpeta / "p1000000.docx", marcado, etiqueta, 0);
+        })) {
+      tiempos.push_back(*segundos);
     }
-    sesion.Terminar();
   }
   if (tiempos.size() == 2)
     std::printf("relación 100.000 / 1.000 entradas: %.2f\n", tiempos[1] / tiempos[0]);
