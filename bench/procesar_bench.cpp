@@ -4,16 +4,20 @@
 // 50,000 and 100,000 in one run, 100,000 and 300,000 with a field in every paragraph, and a
 // document already marked. Prints the times, their ratio and the process's peak memory; then
 // the 1,000,000 words again with dictionaries of 1,000 and 100,000 entries, and their ratio.
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
 
+#ifdef QUILLORA_CON_JEMALLOC
+#include <jemalloc/jemalloc.h>
+#endif
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -112,62 +116,100 @@ Resultado Procesar(const fs::path& entrada, const fs::path& salida, SesionWord& 
   return {segundos, marcas};
 }
 
-// Runs `cuerpo` in a child process, as a fresh run of the command would start, and answers what
-// it answered: the seconds measured, or nothing when the run was refused or the child failed.
-std::optional<double> EnProcesoPropio(const std::function<std::optional<double>()>& cuerpo) {
+// What a child run answers on its standard output: the seconds, and for a processing run the
+// marks and peak; or the reason it was refused.
+struct Medida {
+  double segundos = 0;
+  std::size_t marcas = 0;
+  long picoMiB = 0;
+  std::string rechazo;
+};
+
+// Runs this program again with `argumentos` and reads its answer: each case starts in a fresh
+// process, as a run of the command does, with nothing left in the heap by the cases before it.
+std::optional<Medida> EnProcesoPropio(const std::vector<std::string>& argumentos) {
   std::fflush(stdout);
   int tubo[2];
   if (pipe(tubo) != 0) throw std::runtime_error("no se pudo crear una tubería");
-  const pid_t hijo = fork();
-  if (hijo < 0) throw std::runtime_error("no se pudo crear un proceso");
-  if (hijo == 0) {
-    close(tubo[0]);
-    const double segundos = cuerpo().value_or(-1);
-    std::fflush(stdout);
-    const bool escrito = write(tubo[1], &segundos, sizeof segundos) == sizeof segundos;
-    _exit(escrito ? 0 : 1);
-  }
+  posix_spawn_file_actions_t acciones;
+  posix_spawn_file_actions_init(&acciones);
+  posix_spawn_file_actions_adddup2(&acciones, tubo[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&acciones, tubo[0]);
+  std::string programa = fs::read_symlink("/proc/self/exe");
+  std::vector<char*> argv{programa.data()};
+  auto copia = argumentos;
+  for (auto& argumento : copia) argv.push_back(argumento.data());
+  argv.push_back(nullptr);
+  pid_t hijo = 0;
+  const int error = posix_spawn(&hijo, programa.c_str(), &acciones, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&acciones);
   close(tubo[1]);
-  double segundos = -1;
-  const bool leido = read(tubo[0], &segundos, sizeof segundos) == sizeof segundos;
+  std::string respuesta;
+  char bloque[256];
+  for (ssize_t leidos; error == 0 && (leidos = read(tubo[0], bloque, sizeof bloque)) > 0;) {
+    respuesta.append(bloque, static_cast<std::size_t>(leidos));
+  }
   close(tubo[0]);
+  if (error != 0) throw std::runtime_error("no se pudo crear un proceso");
   int estado = 0;
   waitpid(hijo, &estado, 0);
-  if (!leido || !WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || segundos < 0) return std::nullopt;
-  return segundos;
+  if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) return std::nullopt;
+  Medida medida;
+  if (respuesta.starts_with("rechazado: ")) {
+    medida.rechazo = respuesta.substr(11);
+  } else if (std::sscanf(respuesta.c_str(), "%lf %zu %ld", &medida.segundos, &medida.marcas,
+                         &medida.picoMiB) < 1) {
+    return std::nullopt;
+  }
+  return medida;
 }
 
-// Word with the add-in started on the data source, the document processed, and Word closed.
-std::optional<double> ProcesarEnWord(const fs::path& carpeta, const fs::path& entrada,
-                                     const fs::path& salida, const std::string& etiqueta,
-                                     double rezip) {
+// Word with the add-in started on the data source, the document processed, and Word closed;
+// the answer for `EnProcesoPropio` is printed. The data source is the one `Origen` set.
+void ProcesarEnWord(const fs::path& carpeta, const fs::path& entrada, const fs::path& salida) {
   terminal::ServiciosTerminal servicios(std::cerr, false);
   posix::RegistroArchivo registro(carpeta / "sin-ajustes.reg");
   posix::ShellXdg shell("true");
   posix::ProcesosProc procesos;
   SesionWord sesion(servicios, {registro, shell, procesos});
   sesion.Iniciar();
-  std::optional<double> segundos;
   try {
     const auto resultado = Procesar(entrada, salida, sesion, servicios);
-    segundos = resultado.segundos;
-    if (rezip > 0) {
-      std::printf("%s %12.3f %10.3f %9.2f %8zu %11ld\n", etiqueta.c_str(), resultado.segundos,
-                  rezip, resultado.segundos / rezip, resultado.marcas, PicoMiB());
-    } else {
-      std::printf("%s %12.3f %8zu\n", etiqueta.c_str(), resultado.segundos, resultado.marcas);
-    }
+    std::printf("%.6f %zu %ld\n", resultado.segundos, resultado.marcas, PicoMiB());
   } catch (const docx::ErrorDocx& rechazo) {
     // The memory bound refuses it: said as the program would say it.
-    std::printf("%s rechazado: %s\n", etiqueta.c_str(), rechazo.what());
+    std::printf("rechazado: %s\n", rechazo.what());
   }
   sesion.Terminar();
-  return segundos;
+}
+
+// Which allocator the figures were taken on, as the command is linked.
+void ImprimirAsignador() {
+#ifdef QUILLORA_CON_JEMALLOC
+  const char* paginas = nullptr;
+  std::size_t largo = sizeof paginas;
+  if (mallctl("opt.thp", &paginas, &largo, nullptr, 0) == 0) {
+    std::printf("asignador: jemalloc, thp:%s\n\n", paginas);
+    return;
+  }
+#endif
+  std::printf("asignador: el de la biblioteca de C\n\n");
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const std::vector<std::string> argumentos(argv + 1, argv + argc);
+  if (argumentos.size() == 3 && argumentos[0] == "--rezip") {
+    std::printf("%.6f\n", Rezipear(argumentos[1], argumentos[2]));
+    return 0;
+  }
+  if (argumentos.size() == 4 && argumentos[0] == "--procesar") {
+    ProcesarEnWord(argumentos[1], argumentos[2], argumentos[3]);
+    return 0;
+  }
+
+  ImprimirAsignador();
   const fs::path carpeta =
       fs::temp_directory_path() / ("procesar_bench_" + std::to_string(getpid()));
   fs::create_directories(carpeta);
@@ -200,11 +242,17 @@ int main() {
     } else {
       bench::EscribirDocxGenerado(entrada, caso.palabras, caso.forma);
     }
-    const double rezip =
-        EnProcesoPropio([&] { return Rezipear(entrada, carpeta / "rezip.docx"); }).value_or(0);
-    char etiqueta[64];
-    std::snprintf(etiqueta, sizeof etiqueta, "%-10s %10d", caso.nombre, caso.palabras);
-    EnProcesoPropio([&] { return ProcesarEnWord(carpeta, entrada, marcado, etiqueta, rezip); });
+    const auto rezip = EnProcesoPropio({"--rezip", entrada, carpeta / "rezip.docx"});
+    const auto medida = EnProcesoPropio({"--procesar", carpeta, entrada, marcado});
+    std::printf("%-10s %10d ", caso.nombre, caso.palabras);
+    if (!rezip || !medida) {
+      std::printf("falló\n");
+    } else if (!medida->rechazo.empty()) {
+      std::printf("rechazado: %s", medida->rechazo.c_str());
+    } else {
+      std::printf("%12.3f %10.3f %9.2f %8zu %11ld\n", medida->segundos, rezip->segundos,
+                  medida->segundos / rezip->segundos, medida->marcas, medida->picoMiB);
+    }
   }
 
   // The largest document against dictionaries of 1,000 and 100,000 entries shaped like the
@@ -213,13 +261,15 @@ int main() {
   std::vector<double> tiempos;
   for (const int entradas : {1'000, 100'000}) {
     Origen(carpeta, bench::DiccionarioGenerado(entradas));
-    char etiqueta[32];
-    std::snprintf(etiqueta, sizeof etiqueta, "%12d", entradas);
-    if (const auto segundos = EnProcesoPropio([&] {
-          return ProcesarEnWord(carpeta, carpeta / "p1000000.docx", marcado, etiqueta, 0);
-        })) {
-      tiempos.push_back(*segundos);
+    const auto medida =
+        EnProcesoPropio({"--procesar", carpeta, carpeta / "p1000000.docx", marcado});
+    std::printf("%12d ", entradas);
+    if (!medida || !medida->rechazo.empty()) {
+      std::printf("falló\n");
+      continue;
     }
+    std::printf("%12.3f %8zu\n", medida->segundos, medida->marcas);
+    tiempos.push_back(medida->segundos);
   }
   if (tiempos.size() == 2)
     std::printf("relación 100.000 / 1.000 entradas: %.2f\n", tiempos[1] / tiempos[0]);
