@@ -15,7 +15,7 @@ bool ShellComprobado::Abrir(const std::string& archivoOEnlace) {
 EscritorioTerminal::EscritorioTerminal()
     : servicios(std::cerr, isatty(STDERR_FILENO) == 1,
                 isatty(STDIN_FILENO) == 1 ? &std::cin : nullptr),
-      registro(posix::RutaRegistro()) {}
+      archivoRegistro(posix::RutaRegistro()) {}
 
 posix::OrigenDatos PrepararOrigen() {
   const auto origen = posix::PrepararOrigenDatos();

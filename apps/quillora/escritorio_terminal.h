@@ -7,6 +7,7 @@
 #include "origen_datos.h"
 #include "procesos_proc.h"
 #include "registro_archivo.h"
+#include "registro_con_ajustes.h"
 #include "servicios_terminal.h"
 #include "shell_xdg.h"
 
@@ -24,15 +25,16 @@ class ShellComprobado final : public comun::Shell {
 };
 
 // What the command line gives the add-in: the terminal as its desktop (messages on the error
-// stream, questions answered on the terminal, a progress bar), the registry file, xdg-open and
-// /proc.
+// stream, questions answered on the terminal, a progress bar), the registry file with what the
+// command's options set over it, xdg-open and /proc.
 class EscritorioTerminal {
  public:
   EscritorioTerminal();
   comun::Entorno Entorno() { return {registro, shell, procesos}; }
 
   terminal::ServiciosTerminal servicios;
-  posix::RegistroArchivo registro;
+  posix::RegistroArchivo archivoRegistro;
+  RegistroConAjustes registro{archivoRegistro};
   ShellComprobado shell;
   posix::ProcesosProc procesos;
 };

@@ -3,10 +3,10 @@
 #include <CLI/CLI.hpp>
 #include <cstdint>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
-#include <iostream>
 
 #include "cli_espanol.h"
 #include "common/error_sistema.h"
@@ -44,6 +44,17 @@ int main(int argc, char** argv) {
       "procesar", "Marca con un comentario de Quillora cada término del diccionario");
   documento(procesar, "Documento que se va a marcar");
   conSalida(procesar);
+  bool marcarTodo = false;
+  procesar->add_flag("--marcar-todo", marcarTodo,
+                     "Marca también los desdoblamientos y los términos seguidos del nombre de la "
+                     "persona (como el ajuste «MarcarDesdobles» con valor 1)");
+  procesar->footer(
+      "Se dejan sin marcar los términos que ya nombran a los dos sexos en un desdoblamiento\n"
+      "(«los alumnos y las alumnas», «padres y madres», en cualquier orden y con y, e, o, u),\n"
+      "porque esa es la forma inclusiva que se recomienda, y el término en singular seguido del\n"
+      "nombre de la persona de la que habla («El director del colegio, Andrés Gil, se jubila»),\n"
+      "porque nombra a un hombre concreto y no es un genérico. --marcar-todo, o el ajuste\n"
+      "«MarcarDesdobles» con valor 1, los marca también.");
   auto* marcas = app.add_subcommand("marcas", "Lista las marcas de Quillora del documento");
   documento(marcas, "Documento marcado");
   marcas->add_flag("--json", json, "Las da como una lista JSON");
@@ -84,8 +95,8 @@ int main(int argc, char** argv) {
   auto* alternativas =
       app.add_subcommand("alternativas", "Las alternativas de las entradas del diccionario");
   alternativas->require_subcommand(1);
-  auto* clases = app.add_subcommand(
-      "clases", "Las clasificaciones morfológicas y sexistas, con sus números");
+  auto* clases =
+      app.add_subcommand("clases", "Las clasificaciones morfológicas y sexistas, con sus números");
   clases->add_flag("--json", json, "Las da como un objeto JSON");
 
   ordenes::FiltroEntradas filtro;
@@ -111,8 +122,9 @@ int main(int argc, char** argv) {
   };
 
   auto* buscar = entradas->add_subcommand(
-      "buscar", "Busca entradas por un fragmento de su texto (con o sin acentos; * y ? comodines) "
-                "y por clasificación; sin filtros, las lista todas");
+      "buscar",
+      "Busca entradas por un fragmento de su texto (con o sin acentos; * y ? comodines) "
+      "y por clasificación; sin filtros, las lista todas");
   buscar->add_option("TEXTO", filtro.texto, "Fragmento del texto de la entrada")->type_name("");
   clase(buscar, filtro.morfologia, "--morfologia", "Solo las de esta clasificación morfológica");
   clase(buscar, filtro.sexismo, "--sexismo", "Solo las de esta clasificación sexista");
@@ -147,7 +159,9 @@ int main(int argc, char** argv) {
   auto* crearAlternativa =
       alternativas->add_subcommand("crear", "Añade una alternativa y escribe su número");
   crearAlternativa->add_option("ID_ENTRADA", id, "Número de la entrada")->required()->type_name("");
-  crearAlternativa->add_option("TEXTO", texto, "Texto de la alternativa")->required()->type_name("");
+  crearAlternativa->add_option("TEXTO", texto, "Texto de la alternativa")
+      ->required()
+      ->type_name("");
   crearAlternativa->add_option("--contexto", contexto, "Contexto en que se aplica")
       ->type_name("TEXTO");
   auto* modificarAlternativa = alternativas->add_subcommand("modificar", "Cambia una alternativa");
@@ -181,7 +195,7 @@ int main(int argc, char** argv) {
 
   if (salida.empty()) salida = entrada;
   try {
-    if (procesar->parsed()) return ordenes::Procesar(entrada, salida);
+    if (procesar->parsed()) return ordenes::Procesar(entrada, salida, marcarTodo);
     if (marcas->parsed()) return ordenes::Marcas(entrada, json);
     if (revisar->parsed()) return ordenes::Revisar(entrada, salida);
     if (sesion->parsed()) return ordenes::Sesion(entrada, salida);

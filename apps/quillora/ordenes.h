@@ -14,7 +14,8 @@ inline constexpr int kHecho = 0;
 inline constexpr int kFallo = 1;
 
 // The add-in's first button over the document, saved to `salida` (which may be `entrada`).
-int Procesar(const std::filesystem::path& entrada, const std::filesystem::path& salida);
+int Procesar(const std::filesystem::path& entrada, const std::filesystem::path& salida,
+             bool marcarTodo);
 // The third button: without per-reviewer views it deletes the marks.
 int Ocultar(const std::filesystem::path& entrada, const std::filesystem::path& salida);
 // The second button, which a document opened here does not offer.

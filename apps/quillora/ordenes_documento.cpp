@@ -21,8 +21,9 @@ std::string TextoMarcas(std::size_t cuantas) {
 
 }  // namespace
 
-int Procesar(const fs::path& entrada, const fs::path& salida) {
+int Procesar(const fs::path& entrada, const fs::path& salida, bool marcarTodo) {
   DocumentoEnWord word(entrada, salida);
+  if (marcarTodo) word.escritorio.registro.Fijar("MarcarDesdobles", 1);
   // Without its dictionary the run would only delete the earlier marks.
   if (word.HuboMensajes()) {
     std::cerr << "quillora: sin diccionario no se ha marcado nada; " << salida.string()

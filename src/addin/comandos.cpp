@@ -31,6 +31,7 @@ void Connect::qkvProcessButton_Click(const std::shared_ptr<word::CommandBarContr
   ventana.SetWrd(Wrd);
   ventana.SetGestion(Gestion);
   ventana.SetDocumentos(DocumentosCargados);
+  ventana.SetMarcarDesdobles(comun::LeerRegistro(entorno_.registro, "MarcarDesdobles") == "1");
   servicios_.MostrarModal(ventana);
 }
 

@@ -5,8 +5,11 @@
 #include "dictionary/entrada.h"
 #include "dictionary/sustituto.h"
 #include "dictionary/sustitutos.h"
+#include "scan/aposicion.h"
 #include "scan/buscador.h"
+#include "scan/desdoble.h"
 #include "scan/documentos.h"
+#include "scan/vecindad.h"
 #include "ui/servicios.h"
 #include "word/application.h"
 #include "word/comment.h"
@@ -51,6 +54,14 @@ std::shared_ptr<word::Range> FormaUnida(const word::Range& palabra) {
   const auto final = texto::Mayusculas(texto);
   if (final != "A" && final != "O" && final != "AS" && final != "OS") return nullptr;
   return terminacion;
+}
+
+// A doublet already names both sexes, and a term followed by the name of the person it speaks of
+// is no generic: neither needs a mark.
+bool SobraLaMarca(const Entrada& entrada, const std::shared_ptr<word::Range>& inicial,
+                  const std::shared_ptr<word::Range>& final) {
+  Vecindad vecindad(inicial, final);
+  return EsDesdoble(entrada, vecindad) || SigueNombreDePersona(vecindad);
 }
 
 }  // namespace
@@ -160,10 +171,11 @@ void frmProcesar::Recorrer(const std::shared_ptr<word::Range>& texto) {
     if (buscador.GetEstado() == Buscador::kTerminado) {
       const auto& inicial = buscador.GetRangoInicial();
       const auto& final = buscador.GetRangoFinal();
-      if (buscador.GetUltimaEntradaValida() && inicial && final) {
-        const auto fin = final->GetEnd() - BlancosFinales(final->GetText());
-        Marcar(final->GetParent()->Range(inicial->GetStart(), fin),
-               *buscador.GetUltimaEntradaValida());
+      if (const auto& entrada = buscador.GetUltimaEntradaValida(); entrada && inicial && final) {
+        if (marcarDesdobles_ || !SobraLaMarca(*entrada, inicial, final)) {
+          const auto fin = final->GetEnd() - BlancosFinales(final->GetText());
+          Marcar(final->GetParent()->Range(inicial->GetStart(), fin), *entrada);
+        }
         actual = final->Next(kPalabra, 1);
         avanzar = false;
       } else if (inicial) {

@@ -33,6 +33,9 @@ class frmProcesar : public ui::Formulario {
   }
   void SetWrd(std::shared_ptr<word::Application> wrd) { wrd_ = std::move(wrd); }
   void SetGestion(std::shared_ptr<GestionBD> gestion) { gestion_ = std::move(gestion); }
+  // Whether doublets ("los alumnos y las alumnas") and a term followed by the name of the person
+  // it speaks of are marked too; by default they are left unmarked.
+  void SetMarcarDesdobles(bool marcar) { marcarDesdobles_ = marcar; }
 
   // The run; started by the first activation.
   void Procesar();
@@ -54,6 +57,7 @@ class frmProcesar : public ui::Formulario {
   std::shared_ptr<word::Application> wrd_;
   std::shared_ptr<GestionBD> gestion_;
   std::shared_ptr<Documentos> documentos_;
+  bool marcarDesdobles_ = false;
   bool cancelado_ = false;
   bool activado_ = false;
 };

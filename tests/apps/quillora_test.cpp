@@ -95,6 +95,36 @@ TEST_F(QuilloraTest, CountsTheTermsLeftUnmarkedInContentControls) {
   EXPECT_EQ(marcas[0]["texto"], "Los alumnos");
 }
 
+TEST_F(QuilloraTest, DoubletsStayUnmarkedUnlessTheOptionOrTheSettingAsks) {
+  docx::prueba::Docx docx;
+  docx.cuerpo =
+      "<w:p><w:r><w:t>Los niños y las niñas juegan. Los alumnos llegan.</w:t></w:r></w:p>";
+  const auto documento = carpeta_ / "desdoble.docx";
+  docx.Escribir(documento);
+  const auto marcada = (carpeta_ / "marcada.docx").string();
+  const auto marcas = [&](const std::vector<std::string>& opciones) {
+    std::vector<std::string> argumentos = {"procesar", documento.string(), "-o", marcada};
+    argumentos.insert(argumentos.end(), opciones.begin(), opciones.end());
+    const auto r = Quillora(argumentos);
+    EXPECT_EQ(r.estado, 0) << r.errores;
+    std::vector<std::string> textos;
+    for (const auto& marca :
+         nlohmann::json::parse(Quillora({"marcas", "--json", marcada}).salida)) {
+      textos.push_back(marca["texto"]);
+    }
+    return textos;
+  };
+  using Textos = std::vector<std::string>;
+  EXPECT_EQ(marcas({}), (Textos{"Los alumnos"}));
+  EXPECT_EQ(marcas({"--marcar-todo"}), (Textos{"Los niños", "Los alumnos"}));
+  Ajustes("\"MarcarDesdobles\"=dword:00000001\r\n");
+  EXPECT_EQ(marcas({}), (Textos{"Los niños", "Los alumnos"}));
+  Ajustes("\"MarcarDesdobles\"=dword:00000002\r\n");
+  EXPECT_EQ(marcas({}), (Textos{"Los alumnos"}));
+  EXPECT_NE(Quillora({"procesar", "--help"}).salida.find("«MarcarDesdobles» con valor 1"),
+            std::string::npos);
+}
+
 TEST_F(QuilloraTest, AMissingOrBrokenFileOrAnUnreachableDictionaryFailsAndWritesNothing) {
   const auto salida = carpeta_ / "salida.docx";
   auto r = Quillora({"procesar", (carpeta_ / "no-existe.docx").string(), "-o", salida.string()});

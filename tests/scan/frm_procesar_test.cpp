@@ -38,6 +38,7 @@ class FrmProcesarTest : public ::testing::Test {
     ventana.SetWrd(word);
     ventana.SetGestion(gestion);
     ventana.SetDocumentos(documentos);
+    ventana.SetMarcarDesdobles(marcarDesdobles);
     servicios.MostrarModal(ventana);
     ultimoMaximo = ventana.pbQuillora.GetMax();
     ultimoValor = ventana.pbQuillora.GetValue();
@@ -57,6 +58,7 @@ class FrmProcesarTest : public ::testing::Test {
   std::shared_ptr<GestionBD> gestion = std::make_shared<GestionBD>();
   std::shared_ptr<Documentos> documentos = std::make_shared<Documentos>([this] { return gestion; });
   prueba::ServiciosGuionizados servicios;
+  bool marcarDesdobles = false;
   std::int32_t ultimoMaximo = 0;
   std::int32_t ultimoValor = 0;
   frmProcesar* ventanaActual = nullptr;
@@ -90,6 +92,24 @@ TEST_F(FrmProcesarTest, MarksEveryMatchAndReplacesOldMarks) {
 
   Procesar();  // a second run gives the same marks
   EXPECT_EQ(Comentarios(*documento), esperadas);
+}
+
+TEST_F(FrmProcesarTest, LeavesDoubletsAndNamedPeopleUnmarkedUnlessAskedTo) {
+  Entrada("los niños", {"la infancia"});
+  Entrada("padres", {"madres y padres"});
+  Entrada("el director", {"la dirección"});
+  auto documento = Abrir({"Los niños y las niñas juegan con los niños del barrio.",
+                          "Vienen madres y padres, y padres solos.",
+                          "El director del colegio, Andrés Gil, se jubila; el director firma."});
+  Procesar();
+  // The run goes on after a doublet left unmarked as after a mark.
+  const V sinPares = {"los niños|Quillora|QKV|la infancia", "padres|Quillora|QKV|madres y padres",
+                      "el director|Quillora|QKV|la dirección"};
+  EXPECT_EQ(Comentarios(*documento), sinPares);
+
+  marcarDesdobles = true;
+  Procesar();
+  EXPECT_EQ(Comentarios(*documento).size(), 6u);
 }
 
 TEST_F(FrmProcesarTest, JoinsWrittenPairsIntoOneWord) {

@@ -1,0 +1,62 @@
+#include "scan/vecindad.h"
+
+#include "common/texto_unicode.h"
+#include "scan/buscador.h"
+#include "word/range.h"
+
+namespace quillora {
+
+namespace {
+
+constexpr auto kPalabra = word::Unidad::Palabra;
+
+bool AcabaFrase(const std::string& palabra) {
+  const auto letras = texto::CodePoints(palabra);
+  return !letras.empty() && texto::Clasificar(letras.front()) == texto::ClaseCaracter::FinParrafo;
+}
+
+}  // namespace
+
+Vecindad::Vecindad(std::shared_ptr<word::Range> primera, std::shared_ptr<word::Range> ultima)
+    : primera_(std::move(primera)), ultima_(std::move(ultima)) {
+  despues_.ultimo = ultima_;
+  antes_.ultimo = primera_;
+}
+
+const std::string* Vecindad::Despues(std::size_t n) { return Leer(despues_, n, true); }
+
+const std::string* Vecindad::Antes(std::size_t n) { return Leer(antes_, n, false); }
+
+const std::string* Vecindad::Leer(Lado& lado, std::size_t n, bool haciaDelante) {
+  while (lado.palabras.size() <= n && !lado.acabado) {
+    lado.ultimo =
+        haciaDelante ? lado.ultimo->Next(kPalabra, 1) : lado.ultimo->Previous(kPalabra, 1);
+    if (!lado.ultimo) {
+      lado.acabado = true;
+      break;
+    }
+    auto palabra = PalabraDeRango(lado.ultimo->GetText());
+    if (palabra.empty()) continue;
+    if (AcabaFrase(palabra)) {
+      lado.acabado = true;
+      break;
+    }
+    lado.palabras.push_back(std::move(palabra));
+  }
+  return n < lado.palabras.size() ? &lado.palabras[n] : nullptr;
+}
+
+const std::vector<std::string>& Vecindad::Coincidencia() {
+  if (coincidencia_.empty()) {
+    for (auto palabra = primera_; palabra;) {
+      if (auto texto = PalabraDeRango(palabra->GetText()); !texto.empty()) {
+        coincidencia_.push_back(std::move(texto));
+      }
+      if (palabra->GetStart() >= ultima_->GetStart()) break;
+      palabra = palabra->Next(kPalabra, 1);
+    }
+  }
+  return coincidencia_;
+}
+
+}  // namespace quillora

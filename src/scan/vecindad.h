@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillora {
+
+namespace word {
+class Range;
+}
+
+// The words of a match and the words around it, as the document writes them (outer blanks
+// removed), read from the document only as far as a check asks. A paragraph mark or a break ends
+// the words on each side: what lies past it is another sentence.
+class Vecindad {
+ public:
+  Vecindad(std::shared_ptr<word::Range> primera, std::shared_ptr<word::Range> ultima);
+
+  // The n-th word after the match (0: the one right after it), or none. Reading further keeps
+  // what was answered before.
+  const std::string* Despues(std::size_t n);
+  // The n-th word before the match (0: the one right before it), or none.
+  const std::string* Antes(std::size_t n);
+  // The words of the match itself.
+  const std::vector<std::string>& Coincidencia();
+
+ private:
+  struct Lado {
+    std::shared_ptr<word::Range> ultimo;  // the last word read on this side
+    std::deque<std::string> palabras;     // what was answered stays where it is as more is read
+    bool acabado = false;
+  };
+  const std::string* Leer(Lado& lado, std::size_t n, bool haciaDelante);
+
+  std::shared_ptr<word::Range> primera_;
+  std::shared_ptr<word::Range> ultima_;
+  Lado despues_;
+  Lado antes_;
+  std::vector<std::string> coincidencia_;
+};
+
+}  // namespace quillora
