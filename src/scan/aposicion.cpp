@@ -50,17 +50,21 @@ bool Cierra(const std::string* palabra) { return !palabra || kCierres.contains(*
 }  // namespace
 
 bool SigueNombreDePersona(Vecindad& vecindad) {
-  const auto& coincidencia = vecindad.Coincidencia();
-  if (coincidencia.empty() || ClaveTexto(coincidencia.back()).ends_with('S')) return false;
+  // A comma, a complement or a name comes next; most matches have none and need nothing more.
   const auto* siguiente = vecindad.Despues(0);
   if (!siguiente) return false;
+  const auto clave = ClaveTexto(*siguiente);
+  const bool complemento = clave == "DE" || clave == "DEL";
+  if (!complemento && clave != "," && !EmpiezaConMayuscula(*siguiente)) return false;
+  const auto& coincidencia = vecindad.Coincidencia();
+  if (coincidencia.empty() || ClaveTexto(coincidencia.back()).ends_with('S')) return false;
 
   // Without commas: "el director Andrés Gil".
   if (const auto largo = PalabrasDelNombre(vecindad, 0); largo >= 2) return true;
 
   // The complement, if any, runs to the first comma.
   std::size_t coma = 0;
-  if (const auto clave = ClaveTexto(*siguiente); clave == "DE" || clave == "DEL") {
+  if (complemento) {
     coma = 1;
     while (coma <= kComplementoMaximo && vecindad.Despues(coma) && *vecindad.Despues(coma) != ",") {
       ++coma;

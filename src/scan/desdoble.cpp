@@ -68,11 +68,17 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 13> kTermina
 // Shorter stems would pair unrelated little words ("o" and "a").
 constexpr std::size_t kRaizMinima = 2;
 
-bool EsConjuncion(std::string_view clave) {
-  return clave == "Y" || clave == "E" || clave == "O" || clave == "U";
+// Takes a word as written or its key.
+bool EsConjuncion(std::string_view palabra) {
+  return palabra.size() == 1 &&
+         std::string_view("yYeEoOuU").find(palabra[0]) != std::string_view::npos;
 }
 
 bool EsFuncional(std::string_view clave) { return kFuncionales.contains(clave); }
+
+bool EsDeterminante(std::string_view clave) {
+  return clave != "DE" && clave != "A" && EsFuncional(clave);
+}
 
 bool TerminaEn(std::string_view palabra, std::string_view final, std::size_t& raiz) {
   if (!palabra.ends_with(final) || palabra.size() < final.size() + kRaizMinima) return false;
@@ -186,22 +192,18 @@ bool EsMitadDeLaEntrada(const std::vector<Claves>& mitades, const Claves& otra) 
 }  // namespace
 
 bool EsDesdoble(const Entrada& entrada, Vecindad& vecindad) {
-  // The conjunction after the match, or before it past the match's own leading determiners
+  // The conjunction after the match, or before it past one determiner that the match leaves out
   // ("y todos los alumnos" when the match is "los alumnos"): read first, as most matches have
   // none and need nothing more.
-  const bool conjuncionDespues =
-      vecindad.Despues(0) && EsConjuncion(ClaveTexto(*vecindad.Despues(0)));
+  const bool conjuncionDespues = vecindad.Despues(0) && EsConjuncion(*vecindad.Despues(0));
   std::size_t antesDeLaConjuncion = 0;
-  bool conjuncionAntes = false;
-  for (std::size_t i = 0; i < 3 && vecindad.Antes(i); ++i) {
-    const auto clave = ClaveTexto(*vecindad.Antes(i));
-    if (EsConjuncion(clave)) {
-      conjuncionAntes = true;
-      antesDeLaConjuncion = i + 1;
-      break;
-    }
-    if (!EsFuncional(clave)) break;
+  if (const auto* anterior = vecindad.Antes(0); anterior && EsConjuncion(*anterior)) {
+    antesDeLaConjuncion = 1;
+  } else if (anterior && EsDeterminante(ClaveTexto(*anterior)) && vecindad.Antes(1) &&
+             EsConjuncion(*vecindad.Antes(1))) {
+    antesDeLaConjuncion = 2;
   }
+  const bool conjuncionAntes = antesDeLaConjuncion > 0;
   if (!conjuncionDespues && !conjuncionAntes) return false;
 
   const auto coincidencia = ClavesDe(vecindad.Coincidencia());

@@ -10,9 +10,13 @@ namespace {
 
 constexpr auto kPalabra = word::Unidad::Palabra;
 
-bool AcabaFrase(const std::string& palabra) {
-  const auto letras = texto::CodePoints(palabra);
-  return !letras.empty() && texto::Clasificar(letras.front()) == texto::ClaseCaracter::FinParrafo;
+bool AcabaFrase(std::string_view palabra) {
+  if (palabra.empty()) return false;
+  // Only the first character tells, and it is mostly ASCII.
+  const auto primera = static_cast<unsigned char>(palabra[0]) < 0x80
+                           ? static_cast<char32_t>(palabra[0])
+                           : texto::CodePoints(palabra.substr(0, 4)).front();
+  return texto::Clasificar(primera) == texto::ClaseCaracter::FinParrafo;
 }
 
 }  // namespace
@@ -28,7 +32,8 @@ const std::string* Vecindad::Despues(std::size_t n) { return Leer(despues_, n, t
 const std::string* Vecindad::Antes(std::size_t n) { return Leer(antes_, n, false); }
 
 const std::string* Vecindad::Leer(Lado& lado, std::size_t n, bool haciaDelante) {
-  while (lado.palabras.size() <= n && !lado.acabado) {
+  if (n >= kPalabrasMaximas) return nullptr;
+  while (lado.leidas <= n && !lado.acabado) {
     lado.ultimo =
         haciaDelante ? lado.ultimo->Next(kPalabra, 1) : lado.ultimo->Previous(kPalabra, 1);
     if (!lado.ultimo) {
@@ -41,9 +46,9 @@ const std::string* Vecindad::Leer(Lado& lado, std::size_t n, bool haciaDelante) 
       lado.acabado = true;
       break;
     }
-    lado.palabras.push_back(std::move(palabra));
+    lado.palabras[lado.leidas++] = std::move(palabra);
   }
-  return n < lado.palabras.size() ? &lado.palabras[n] : nullptr;
+  return n < lado.leidas ? &lado.palabras[n] : nullptr;
 }
 
 const std::vector<std::string>& Vecindad::Coincidencia() {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,8 +19,10 @@ class Vecindad {
  public:
   Vecindad(std::shared_ptr<word::Range> primera, std::shared_ptr<word::Range> ultima);
 
-  // The n-th word after the match (0: the one right after it), or none. Reading further keeps
-  // what was answered before.
+  // No check looks further than this many words on either side.
+  static constexpr std::size_t kPalabrasMaximas = 16;
+
+  // The n-th word after the match (0: the one right after it), or none.
   const std::string* Despues(std::size_t n);
   // The n-th word before the match (0: the one right before it), or none.
   const std::string* Antes(std::size_t n);
@@ -29,8 +31,9 @@ class Vecindad {
 
  private:
   struct Lado {
-    std::shared_ptr<word::Range> ultimo;  // the last word read on this side
-    std::deque<std::string> palabras;     // what was answered stays where it is as more is read
+    std::shared_ptr<word::Range> ultimo;                 // the last word read on this side
+    std::array<std::string, kPalabrasMaximas> palabras;  // held in place: answers stay valid
+    std::size_t leidas = 0;
     bool acabado = false;
   };
   const std::string* Leer(Lado& lado, std::size_t n, bool haciaDelante);
