@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "addin_prueba.h"
+#include "common/numero.h"
+#include "dictionary/diccionario_muestra.h"
 #include "dictionary/entrada.h"
 #include "dictionary/entrada_documento.h"
 #include "dictionary/entradas.h"
@@ -25,6 +27,15 @@ namespace {
 
 using prueba::PruebaAddin;
 using S = std::vector<std::string>;
+
+// The entries of the sample the fixture loads, and the browser's count of them.
+std::int32_t Muestra() {
+  return static_cast<std::int32_t>(DiccionarioMuestra::Incorporado().entradas.size());
+}
+
+std::string Elementos(std::int32_t numero) {
+  return comun::FormatoMiles(numero, ".") + " elementos";
+}
 
 class ComandosTest : public PruebaAddin {
  protected:
@@ -136,14 +147,14 @@ TEST_F(ComandosTest, ManagingTheDictionaryReloadsItAndForgetsTheSkips) {
       return editor->cmdAceptar.Pulsar();
     }
     auto& navegador = dynamic_cast<frmEntradas&>(ventana);
-    EXPECT_EQ(navegador.lbNumeroEntradas.GetCaption(), "571 elementos");
+    EXPECT_EQ(navegador.lbNumeroEntradas.GetCaption(), Elementos(Muestra()));
     navegador.mnuFileAddEntry.Pulsar();
     navegador.TMenu.Disparar();
     navegador.mnuFileExit.Pulsar();
   };
   Pulsar(5);
   EXPECT_NE(connect_.GetGestion(), anterior);
-  EXPECT_EQ(connect_.GetGestion()->GetEntradas()->Count(), 572);
+  EXPECT_EQ(connect_.GetGestion()->GetEntradas()->Count(), Muestra() + 1);
   EXPECT_EQ(word_->Cursor(), word::Cursor::Normal);
   for (const auto& documento : {primero, segundo}) {
     const auto id = connect_.GetDocumentosCargados()->IdDocumentoStr(documento);
@@ -184,7 +195,8 @@ TEST_F(ComandosTest, AnUnreachableDatabaseAtReloadLeavesAnEmptyDictionary) {
   const auto inicio = cadena.find("Database=") + 9;
   // The database goes while the browser is open.
   servicios_.alMostrar = [&](ui::Formulario& ventana) {
-    EXPECT_EQ(dynamic_cast<frmEntradas&>(ventana).lbNumeroEntradas.GetCaption(), "571 elementos");
+    EXPECT_EQ(dynamic_cast<frmEntradas&>(ventana).lbNumeroEntradas.GetCaption(),
+              Elementos(Muestra()));
     std::filesystem::remove(cadena.substr(inicio, cadena.find(';', inicio) - inicio));
     ventana.Unload(ui::ModoCierre::Usuario);
   };

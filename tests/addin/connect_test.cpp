@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "addin_prueba.h"
+#include "dictionary/diccionario_muestra.h"
 #include "dictionary/entrada.h"
 #include "dictionary/entrada_documento.h"
 #include "dictionary/entradas.h"
@@ -36,7 +37,8 @@ TEST_F(ConnectTest, StartsWithNoDocumentAndRegistersTheFirstOneWordOpens) {
   EXPECT_THROW(word_->GetCommandBars()->Item("Quillora"), word::HostError);
   connect_.OnStartupComplete({});
 
-  EXPECT_EQ(connect_.GetGestion()->GetEntradas()->Count(), 571);
+  EXPECT_EQ(connect_.GetGestion()->GetEntradas()->Count(),
+            static_cast<std::int32_t>(DiccionarioMuestra::Incorporado().entradas.size()));
   EXPECT_EQ(word_->Cursor(), word::Cursor::Normal);
   EXPECT_NO_THROW(word_->GetCommandBars()->Item("Quillora"));
   EXPECT_EQ(connect_.GetDocumentosCargados()->Count(), 0);

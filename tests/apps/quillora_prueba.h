@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "dictionary/diccionario_muestra.h"
 #include "docx/paquete_prueba.h"
 
 namespace quillora::prueba {
@@ -38,6 +39,9 @@ class QuilloraTest : public ::testing::Test {
                        << (carpeta_ / "estado-xdg").string() << "' 2>/dev/null || echo 0)\n";
     fs::permissions(xdg, fs::perms::owner_all);
   }
+
+  // The sample dictionary the program builds its database from.
+  static const DiccionarioMuestra& Muestra() { return DiccionarioMuestra::Incorporado(); }
 
   // Runs quillora with these arguments in an environment of the test's own, plus `otras`
   // variables, with `entrada` as its standard input.

@@ -47,8 +47,12 @@ TEST_F(QuilloraTest, MarksTheExampleListsTheMarksAndHidesThem) {
   const auto marcas = nlohmann::json::parse(r.salida);
   ASSERT_EQ(marcas.size(), 13u);
   EXPECT_EQ(marcas[3]["texto"], "Todos los alumnos");
-  EXPECT_EQ(marcas[3]["alternativas"],
-            (nlohmann::json{"todo el alumnado", "todas las alumnas y todos los alumnos"}));
+  nlohmann::json alternativas;
+  for (const auto& entrada : Muestra().entradas) {
+    if (entrada.entrada != "todos los alumnos") continue;
+    for (const auto& sustituto : entrada.sustitutos) alternativas.push_back(sustituto.sustituto);
+  }
+  EXPECT_EQ(marcas[3]["alternativas"], alternativas);
   int anterior = -1;
   for (const auto& marca : marcas) {
     EXPECT_EQ(marca["autor"], "Quillora");
@@ -233,7 +237,8 @@ TEST_F(QuilloraTest, ReviewsInATerminalWithTheTermInColour) {
 TEST_F(QuilloraTest, TheDictionaryCommandsReportAndRefuse) {
   auto r = Quillora({"diccionario", "info"});
   EXPECT_EQ(r.estado, 0) << r.errores;
-  EXPECT_NE(r.salida.find("571 entradas"), std::string::npos);
+  EXPECT_NE(r.salida.find(std::to_string(Muestra().entradas.size()) + " entradas"),
+            std::string::npos);
   r = Quillora({"diccionario", "muestra"});
   EXPECT_EQ(r.estado, 1);
   EXPECT_NE(r.errores.find("ya tiene entradas"), std::string::npos);

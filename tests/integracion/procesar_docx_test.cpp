@@ -49,7 +49,8 @@ std::vector<Marca> Marcar(const fs::path& entrada, const fs::path& salida) {
   posix::ProcesosProc procesos;
   SesionWord sesion(servicios, {registro, shell, procesos});
   sesion.Iniciar();
-  EXPECT_EQ(sesion.Complemento().GetGestion()->GetEntradas()->Count(), 571);
+  EXPECT_EQ(sesion.Complemento().GetGestion()->GetEntradas()->Count(),
+            static_cast<std::int32_t>(DiccionarioMuestra::Incorporado().entradas.size()));
   sesion.Abrir(documento);
   sesion.Pulsar(BotonQuillora::Procesar);
   EXPECT_TRUE(servicios.mensajes.empty());
