@@ -11,6 +11,7 @@
 #include "db/recordset.h"
 #include "dictionary/clave_texto.h"
 #include "dictionary/esquema_bd.h"
+#include "dictionary/redaccion_muestra.h"
 
 extern "C" const char kDiccionarioMuestraJson[];
 extern "C" const std::size_t kDiccionarioMuestraJsonLongitud;
@@ -23,11 +24,7 @@ using nlohmann::json;
 
 DiccionarioMuestra::Clase LeerClase(const json& clase) {
   return {clase.at("id").get<std::int32_t>(), clase.at("nombre").get<std::string>(),
-          clase.at("descripcion").get<std::string>()};
-}
-
-std::string Describir(const DiccionarioMuestra::Entrada& entrada, size_t posicion) {
-  return "La entrada " + std::to_string(posicion + 1) + " («" + entrada.entrada + "»)";
+          clase.at("descripcion").get<std::string>(), clase.value("forma", std::string())};
 }
 
 bool TieneBlancosSobrantes(std::string_view texto) {
@@ -65,6 +62,7 @@ DiccionarioMuestra DiccionarioMuestra::Leer(std::string_view texto) {
       muestra.morfologias.push_back(LeerClase(clase));
     for (const auto& clase : datos.at("sexismos")) muestra.sexismos.push_back(LeerClase(clase));
     muestra.determinantes = datos.at("determinantes").get<std::vector<std::string>>();
+    muestra.adjetivos = datos.value("adjetivos", std::vector<std::string>());
     for (const auto& entrada : datos.at("entradas")) {
       Entrada leida{entrada.at("entrada").get<std::string>(),
                     entrada.at("morfologia").get<std::int32_t>(),
@@ -120,7 +118,7 @@ std::vector<std::string> DiccionarioMuestra::Problemas() const {
   std::map<std::string, size_t> claves;
   for (size_t i = 0; i < entradas.size(); ++i) {
     const auto& entrada = entradas[i];
-    const auto nombre = Describir(entrada, i);
+    const auto nombre = redaccion_muestra::Describir(entrada, i);
     if (entrada.entrada.empty() || TieneBlancosSobrantes(entrada.entrada)) {
       problemas.push_back(nombre +
                           " debe tener texto, con un solo blanco entre palabras y "
@@ -160,6 +158,8 @@ std::vector<std::string> DiccionarioMuestra::Problemas() const {
       }
     }
   }
+  for (auto& problema : redaccion_muestra::Problemas(*this))
+    problemas.push_back(std::move(problema));
   return problemas;
 }
 

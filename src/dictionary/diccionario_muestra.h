@@ -19,6 +19,9 @@ struct DiccionarioMuestra {
     std::int32_t id = 0;
     std::string nombre;
     std::string descripcion;
+    // The shape its entries must have, when the class says: "una palabra", "varias palabras",
+    // "con determinante" (the first word is one of `determinantes`) or "barra"; empty for any.
+    std::string forma;
   };
   struct Sustituto {
     std::string sustituto;
@@ -35,6 +38,9 @@ struct DiccionarioMuestra {
   std::vector<Clase> morfologias;
   std::vector<Clase> sexismos;
   std::vector<std::string> determinantes;
+  // Words that are also ordinary adjectives or participles after a noun ("técnicos"), which no
+  // entry may begin with.
+  std::vector<std::string> adjetivos;
   std::vector<Entrada> entradas;
 
   // Reads the JSON data file; std::runtime_error with a Spanish message when it is malformed.
