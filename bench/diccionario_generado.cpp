@@ -1,5 +1,6 @@
 #include "diccionario_generado.h"
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
@@ -25,6 +26,10 @@ DiccionarioMuestra DiccionarioGenerado(int entradas) {
   std::set<std::string> textos;
   for (const auto& entrada : muestra) textos.insert(entrada.entrada);
   std::mt19937 azar(7);
+  if (diccionario.entradas.size() > static_cast<std::size_t>(entradas)) {
+    std::shuffle(diccionario.entradas.begin(), diccionario.entradas.end(), azar);
+    diccionario.entradas.resize(static_cast<std::size_t>(entradas));
+  }
   while (diccionario.entradas.size() < static_cast<std::size_t>(entradas)) {
     DiccionarioMuestra::Entrada nueva = muestra[azar() % muestra.size()];
     const std::string& modelo = nueva.entrada;
