@@ -37,6 +37,8 @@ TEST(Morfologia, DoubletsAndSlashes) {
   EXPECT_EQ(ConBarra("ingeniero", "ingeniera"), "ingeniero/a");
   EXPECT_EQ(ConBarra("alcalde", "alcaldesa"), "alcalde/sa");
   EXPECT_EQ(ConBarra("director comercial", "directora comercial"), "director/a comercial");
+  EXPECT_EQ(ConBarra("campeón", "campeona"), "campeón/a");
+  EXPECT_EQ(ConBarra("inglés", "inglesa"), "inglés/a");
   EXPECT_EQ(ConBarra("actor", "actriz"), "actor/actriz");
 }
 

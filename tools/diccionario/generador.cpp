@@ -207,9 +207,6 @@ class Generador {
         if (!p.puestoPlural.empty()) {
           const auto& forma = p.puestoPlural == p.puesto ? verbo.singular : verbo.verbo;
           alternativas.Agregar(Juntar(forma, p.puestoPlural), kPuesto);
-        } else if (!p.colectivos.empty()) {
-          alternativas.Agregar(Juntar(verbo.singular, Articulo(p.colectivos.front()).second),
-                               kColectivo);
         }
         Anuncio(entrada, alternativas);
       }

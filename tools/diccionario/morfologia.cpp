@@ -68,6 +68,18 @@ std::size_t FinDelNucleo(std::string_view frase) {
   return frase.size();
 }
 
+// The word without its written accent: "peón" → "peon".
+std::string SinTilde(std::string_view palabra) {
+  constexpr std::array<Cambio, 5> kTildes = {
+      {{"á", "a"}, {"é", "e"}, {"í", "i"}, {"ó", "o"}, {"ú", "u"}}};
+  std::string resultado(palabra);
+  for (const auto& [con, sin] : kTildes) {
+    const auto posicion = resultado.find(con);
+    if (posicion != std::string::npos) return resultado.replace(posicion, con.size(), sin);
+  }
+  return resultado;
+}
+
 bool EmpiezaPor(std::string_view palabra, std::initializer_list<std::string_view> inicios) {
   for (const auto inicio : inicios) {
     if (palabra.starts_with(inicio)) return true;
@@ -144,8 +156,9 @@ std::string ConBarra(std::string_view masculino, std::string_view femenino) {
     resultado += m;
     if (m == f) continue;
     resultado += '/';
-    if (f.starts_with(m)) {
-      resultado += f.substr(m.size());
+    const auto llana = SinTilde(m);
+    if (f.starts_with(llana)) {
+      resultado += f.substr(llana.size());
     } else if (m.size() == f.size() && m.substr(0, m.size() - 1) == f.substr(0, f.size() - 1)) {
       resultado += f.back();
     } else {
