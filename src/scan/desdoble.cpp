@@ -184,9 +184,14 @@ std::vector<Claves> OtrasMitadesDeLaEntrada(const Entrada& entrada, const Claves
   return mitades;
 }
 
-bool EsMitadDeLaEntrada(const std::vector<Claves>& mitades, const Claves& otra) {
-  return std::any_of(mitades.begin(), mitades.end(),
-                     [&](const Claves& mitad) { return mitad == otra || Nucleo(mitad) == otra; });
+// A half of determiners only ("las" of "las y los periodistas") shares the noun written after the
+// match: it names the pair only when it stands before the match.
+bool EsMitadDeLaEntrada(const std::vector<Claves>& mitades, const Claves& otra, bool antes) {
+  return std::any_of(mitades.begin(), mitades.end(), [&](const Claves& mitad) {
+    const bool sinNombre = std::all_of(mitad.begin(), mitad.end(),
+                                       [](const std::string& clave) { return EsFuncional(clave); });
+    return (antes || !sinNombre) && (mitad == otra || Nucleo(mitad) == otra);
+  });
 }
 
 }  // namespace
@@ -209,14 +214,14 @@ bool EsDesdoble(const Entrada& entrada, Vecindad& vecindad) {
   const auto coincidencia = ClavesDe(vecindad.Coincidencia());
   const auto mitades = OtrasMitadesDeLaEntrada(entrada, coincidencia);
   const auto maximo = coincidencia.size() + 3;
-  auto esPareja = [&](const Claves& otra) {
-    return OtraMitad(coincidencia, otra) || EsMitadDeLaEntrada(mitades, otra);
+  auto esPareja = [&](const Claves& otra, bool antes) {
+    return OtraMitad(coincidencia, otra) || EsMitadDeLaEntrada(mitades, otra, antes);
   };
   if (conjuncionDespues) {
     std::vector<std::string> palabras;
     for (std::size_t i = 1; i <= maximo && vecindad.Despues(i); ++i) {
       palabras.push_back(*vecindad.Despues(i));
-      if (esPareja(ClavesDe(palabras))) return true;
+      if (esPareja(ClavesDe(palabras), false)) return true;
     }
   }
   if (conjuncionAntes) {
@@ -224,7 +229,7 @@ bool EsDesdoble(const Entrada& entrada, Vecindad& vecindad) {
     for (std::size_t i = antesDeLaConjuncion; i < antesDeLaConjuncion + maximo && vecindad.Antes(i);
          ++i) {
       palabras.insert(palabras.begin(), *vecindad.Antes(i));
-      if (esPareja(ClavesDe(palabras))) return true;
+      if (esPareja(ClavesDe(palabras), true)) return true;
     }
   }
   return false;
