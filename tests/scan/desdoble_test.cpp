@@ -97,6 +97,11 @@ TEST(Desdoble, PairsThatOnlyTheEntrysOwnAlternativesKnow) {
       Desdoble("Las madres y los padres firman.", "los padres", {"las madres y los padres"}));
   EXPECT_FALSE(
       Desdoble("Los padres y los abuelos firman.", "Los padres", {"las madres y los padres"}));
+  // A half of determiners only shares the noun that follows it.
+  EXPECT_TRUE(
+      Desdoble("Las y los periodistas llegaron.", "los periodistas", {"las y los periodistas"}));
+  EXPECT_FALSE(Desdoble("Los periodistas y las cámaras llegaron.", "Los periodistas",
+                        {"las y los periodistas"}));
 }
 
 bool Aposicion(const std::string& frase, const std::string& coincidencia) {
