@@ -40,8 +40,11 @@ const std::vector<std::string> kComunes = {
     "entonces", "poner",  "cosa",    "tanto", "los",     "parecer", "nuestro", "tan",   "donde",
     "las",      "del",    "al",      "los",   "el",      "la",      "las",     "unos",  "todos"};
 
+// The terms of the document: entries of the smallest dictionary measured, which every larger one
+// holds too, so that each size finds the same matches.
 const std::vector<DiccionarioMuestra::Entrada>& Muestra() {
-  return DiccionarioMuestra::Incorporado().entradas;
+  static const auto terminos = quillora::bench::DiccionarioGenerado(1'000).entradas;
+  return terminos;
 }
 
 // The generated dictionary, loaded as the program loads its database.
@@ -53,7 +56,8 @@ std::shared_ptr<GestionBD> Diccionario(int entradas) {
   return gestion;
 }
 
-// Common words with one word in fifty taken from the sample's entries (whole expressions).
+// Common words with one word in fifty taken from the sample's entries (whole expressions) that
+// the 1,000-entry dictionary holds.
 std::shared_ptr<MemoryDocument> Documento(int palabras) {
   std::mt19937 azar(11);
   std::vector<std::string> parrafos;

@@ -20,7 +20,8 @@ std::string Sintetico(std::mt19937& azar) {
 
 }  // namespace
 
-DiccionarioMuestra DiccionarioGenerado(int entradas) {
+DiccionarioMuestra DiccionarioGenerado(int entradas,
+                                       const std::function<bool(const std::string&)>& conservar) {
   DiccionarioMuestra diccionario = DiccionarioMuestra::Incorporado();
   const auto muestra = diccionario.entradas;
   std::set<std::string> textos;
@@ -28,6 +29,10 @@ DiccionarioMuestra DiccionarioGenerado(int entradas) {
   std::mt19937 azar(7);
   if (diccionario.entradas.size() > static_cast<std::size_t>(entradas)) {
     std::shuffle(diccionario.entradas.begin(), diccionario.entradas.end(), azar);
+    if (conservar) {
+      std::stable_partition(diccionario.entradas.begin(), diccionario.entradas.end(),
+                            [&](const auto& entrada) { return conservar(entrada.entrada); });
+    }
     diccionario.entradas.resize(static_cast<std::size_t>(entradas));
   }
   while (diccionario.entradas.size() < static_cast<std::size_t>(entradas)) {

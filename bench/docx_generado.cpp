@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -23,6 +24,15 @@ constexpr std::array<const char*, 50> kPalabras = {
     "consejo",     "escolar",      "aprueba",    "presupuesto", "municipal",   "ayudas",
     "vivienda",    "interesados",  "deben",      "presentar",   "documentos",  "originales",
     "registro",    "general"};
+
+}  // namespace
+
+bool EsPalabraGenerada(std::string_view palabra) {
+  return std::any_of(kPalabras.begin(), kPalabras.end(),
+                     [&](const char* generada) { return palabra == generada; });
+}
+
+namespace {
 
 std::string Palabra(unsigned& azar) {
   azar = azar * 1103515245u + 12345u;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 namespace quillora::bench {
 
@@ -10,6 +11,9 @@ enum class Forma {
   Campos,    // as Parrafos, with the last run of each paragraph a field's result
   UnRun,     // the whole text in one run of one paragraph
 };
+
+// Whether the generated documents are written with this word (in lower case).
+bool EsPalabraGenerada(std::string_view palabra);
 
 // Writes a .docx of that many Spanish words, laid out in that form.
 void EscribirDocxGenerado(const std::filesystem::path& ruta, int palabras,
