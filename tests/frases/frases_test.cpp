@@ -8,11 +8,9 @@
 // Prints both, the counts per category and every miss and false mark; fails below 90 % recall or
 // above 2 % false marks.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -21,14 +19,16 @@
 #include <sstream>
 
 #include "common/texto_unicode.h"
-#include "db/origenes_datos.h"
+#include "db/motores_prueba.h"
 #include "dictionary/carga_bd.h"
 #include "dictionary/comun.h"
 #include "dictionary/diccionario_muestra.h"
+#include "dictionary/esquema_bd.h"
 #include "dictionary/gestion_bd.h"
 #include "memory_application.h"
 #include "memory_comment.h"
 #include "memory_document.h"
+#include "origen_quillora_prueba.h"
 #include "scan/documentos.h"
 #include "scan/frm_procesar.h"
 #include "servicios_guionizados.h"
@@ -36,8 +36,6 @@
 
 namespace quillora {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct Tramo {
   std::size_t inicio, fin;  // UTF-16 units from the start of the sentence
@@ -114,29 +112,17 @@ std::vector<Frase> LeerCorpus(std::vector<std::string>& problemas) {
 }
 
 // The sample dictionary as the program reads it: written into a SQLite database through the ODBC
-// driver and loaded from the data source "Quillora", set as the program sets its own. The driver
-// manager keeps a data source for the life of the process: ctest runs each case in its own.
+// driver and loaded from the data source "Quillora". The driver manager keeps a data source for
+// the life of the process: ctest runs each case in its own.
 std::shared_ptr<GestionBD> CargarMuestra() {
-  struct Carpeta {
-    fs::path ruta;
-    ~Carpeta() { fs::remove_all(ruta); }
-  };
-  std::string plantilla = (fs::temp_directory_path() / "quillora-frases-XXXXXX").string();
-  if (mkdtemp(plantilla.data()) == nullptr) throw std::runtime_error("mkdtemp");
-  const Carpeta carpeta{plantilla};
-  const auto controlador = db::ControladorSqlite();
-  if (!controlador) throw std::runtime_error("Falta el controlador ODBC de SQLite");
-  const auto base = carpeta.ruta / "diccionario.db";
-  DiccionarioMuestra::Incorporado().CrearBaseSqlite(base, *controlador);
-  std::ofstream(carpeta.ruta / "odbc.ini")
-      << "[Quillora]\nDriver=" << *controlador << "\nDatabase=" << db::BaseSqlite(base)
-      << "\nStepAPI=1\n";
-  setenv("ODBCINI", (carpeta.ruta / "odbc.ini").c_str(), 1);
+  db::prueba::BaseDatosPrueba bd(db::Motor::SQLite);
+  esquema_bd::CrearEsquema(*bd.GetConexion());
+  DiccionarioMuestra::Incorporado().Guardar(bd.GetConexion());
+  const prueba::OrigenQuillora origen(bd);
   prueba::ServiciosGuionizados servicios;
   auto gestion = std::make_shared<GestionBD>();
   carga_bd::CargarDiccionario(*gestion, servicios);
   comun::Desconectar();
-  unsetenv("ODBCINI");
   EXPECT_TRUE(servicios.mensajes.empty());
   return gestion;
 }
