@@ -44,14 +44,11 @@ std::int32_t RegistroConAjustes::RegQueryValueEx(Clave clave, std::string_view n
   if (abierta == abiertas_.end()) return comun::kRegClaveNoValida;
   if (const auto ajuste = ajustes_.find(Normalizar(nombre));
       abierta->second.delPrograma && ajuste != ajustes_.end()) {
-    tipo = comun::kRegNumero;
-    const auto disponible = tamano;
-    tamano = sizeof(std::int32_t);
-    if (!datos) return comun::kRegCorrecto;
-    if (disponible < tamano) return comun::kRegMasDatos;
     const auto valor = static_cast<std::uint32_t>(ajuste->second);
-    for (std::size_t i = 0; i < sizeof valor; ++i) datos[i] = (valor >> (8 * i)) & 0xFF;
-    return comun::kRegCorrecto;
+    const std::uint8_t bytes[] = {
+        static_cast<std::uint8_t>(valor), static_cast<std::uint8_t>(valor >> 8),
+        static_cast<std::uint8_t>(valor >> 16), static_cast<std::uint8_t>(valor >> 24)};
+    return comun::ResponderConsulta(comun::kRegNumero, bytes, tipo, datos, tamano);
   }
   if (!abierta->second.base) return comun::kRegNoEncontrado;
   return base_.RegQueryValueEx(*abierta->second.base, nombre, tipo, datos, tamano);

@@ -286,13 +286,7 @@ std::int32_t RegistroArchivo::RegQueryValueEx(Clave clave, std::string_view nomb
   if (abierta == abiertas_.end()) return comun::kRegClaveNoValida;
   const auto valor = abierta->second.find(MayusculasAscii(nombre));
   if (valor == abierta->second.end()) return comun::kRegNoEncontrado;
-  const auto capacidad = tamano;
-  tipo = valor->second.tipo;
-  tamano = static_cast<std::uint32_t>(valor->second.datos.size());
-  if (datos == nullptr) return comun::kRegCorrecto;
-  if (capacidad < tamano) return comun::kRegMasDatos;
-  std::ranges::copy(valor->second.datos, datos);
-  return comun::kRegCorrecto;
+  return comun::ResponderConsulta(valor->second.tipo, valor->second.datos, tipo, datos, tamano);
 }
 
 std::int32_t RegistroArchivo::RegCloseKey(Clave clave) {

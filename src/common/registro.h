@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace quillora::comun {
@@ -30,5 +31,10 @@ class Registro {
                                        std::uint8_t* datos, std::uint32_t& tamano) = 0;
   virtual std::int32_t RegCloseKey(Clave clave) = 0;
 };
+
+// Answers a query for a value held in memory as RegQueryValueEx answers it: `tipo` and `tamano`
+// become the value's kind and size, and its bytes are copied when `datos` has room for them.
+std::int32_t ResponderConsulta(std::uint32_t tipoValor, std::span<const std::uint8_t> bytes,
+                               std::uint32_t& tipo, std::uint8_t* datos, std::uint32_t& tamano);
 
 }  // namespace quillora::comun
