@@ -218,18 +218,20 @@ bool EsDesdoble(const Entrada& entrada, Vecindad& vecindad) {
     return OtraMitad(coincidencia, otra) || EsMitadDeLaEntrada(mitades, otra, antes);
   };
   if (conjuncionDespues) {
-    std::vector<std::string> palabras;
+    Claves otra;
     for (std::size_t i = 1; i <= maximo && vecindad.Despues(i); ++i) {
-      palabras.push_back(*vecindad.Despues(i));
-      if (esPareja(ClavesDe(palabras), false)) return true;
+      const auto claves = ClavesDe({*vecindad.Despues(i)});
+      otra.insert(otra.end(), claves.begin(), claves.end());
+      if (esPareja(otra, false)) return true;
     }
   }
   if (conjuncionAntes) {
-    std::vector<std::string> palabras;
+    Claves otra;
     for (std::size_t i = antesDeLaConjuncion; i < antesDeLaConjuncion + maximo && vecindad.Antes(i);
          ++i) {
-      palabras.insert(palabras.begin(), *vecindad.Antes(i));
-      if (esPareja(ClavesDe(palabras), true)) return true;
+      const auto claves = ClavesDe({*vecindad.Antes(i)});
+      otra.insert(otra.begin(), claves.begin(), claves.end());
+      if (esPareja(otra, true)) return true;
     }
   }
   return false;

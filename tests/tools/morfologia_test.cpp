@@ -22,7 +22,7 @@ TEST(Morfologia, RegularFormsOfNounsOfPeople) {
   }
   EXPECT_EQ(DeclinarFrase("técnico de mantenimiento", Femenino), "técnica de mantenimiento");
   EXPECT_EQ(DeclinarFrase("ingeniero informático", Plural), "ingenieros informáticos");
-  EXPECT_EQ(DeclinarFrase("persona que va a pie", Plural), "personas que va a pie");
+  EXPECT_EQ(DeclinarFrase("director de orquesta", Plural), "directores de orquesta");
 }
 
 TEST(Morfologia, DoubletsAndSlashes) {
