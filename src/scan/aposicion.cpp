@@ -6,6 +6,7 @@
 
 #include "common/texto_unicode.h"
 #include "dictionary/clave_texto.h"
+#include "dictionary/entrada.h"
 #include "scan/vecindad.h"
 
 namespace quillora {
@@ -49,15 +50,14 @@ bool Cierra(const std::string* palabra) { return !palabra || kCierres.contains(*
 
 }  // namespace
 
-bool SigueNombreDePersona(Vecindad& vecindad) {
+bool SigueNombreDePersona(const Entrada& entrada, Vecindad& vecindad) {
   // A comma, a complement or a name comes next; most matches have none and need nothing more.
   const auto* siguiente = vecindad.Despues(0);
   if (!siguiente) return false;
   const auto clave = ClaveTexto(*siguiente);
   const bool complemento = clave == "DE" || clave == "DEL";
   if (!complemento && clave != "," && !EmpiezaConMayuscula(*siguiente)) return false;
-  const auto& coincidencia = vecindad.Coincidencia();
-  if (coincidencia.empty() || ClaveTexto(coincidencia.back()).ends_with('S')) return false;
+  if (ClaveTexto(entrada.GetEntrada()).ends_with('S')) return false;
 
   // Without commas: "el director Andrés Gil".
   if (const auto largo = PalabrasDelNombre(vecindad, 0); largo >= 2) return true;

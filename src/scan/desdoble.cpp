@@ -211,7 +211,8 @@ bool EsDesdoble(const Entrada& entrada, Vecindad& vecindad) {
   const bool conjuncionAntes = antesDeLaConjuncion > 0;
   if (!conjuncionDespues && !conjuncionAntes) return false;
 
-  const auto coincidencia = ClavesDe(vecindad.Coincidencia());
+  // The match's words have the entry's key: they are read from the entry, not the document.
+  const auto coincidencia = Separar(entrada.GetEntrada());
   const auto mitades = OtrasMitadesDeLaEntrada(entrada, coincidencia);
   const auto maximo = coincidencia.size() + 3;
   auto esPareja = [&](const Claves& otra, bool antes) {

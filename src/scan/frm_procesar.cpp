@@ -61,7 +61,7 @@ std::shared_ptr<word::Range> FormaUnida(const word::Range& palabra) {
 bool SobraLaMarca(const Entrada& entrada, const std::shared_ptr<word::Range>& inicial,
                   const std::shared_ptr<word::Range>& final) {
   Vecindad vecindad(inicial, final);
-  return EsDesdoble(entrada, vecindad) || SigueNombreDePersona(vecindad);
+  return EsDesdoble(entrada, vecindad) || SigueNombreDePersona(entrada, vecindad);
 }
 
 }  // namespace

@@ -21,10 +21,9 @@ bool AcabaFrase(std::string_view palabra) {
 
 }  // namespace
 
-Vecindad::Vecindad(std::shared_ptr<word::Range> primera, std::shared_ptr<word::Range> ultima)
-    : primera_(std::move(primera)), ultima_(std::move(ultima)) {
-  despues_.ultimo = ultima_;
-  antes_.ultimo = primera_;
+Vecindad::Vecindad(std::shared_ptr<word::Range> primera, std::shared_ptr<word::Range> ultima) {
+  despues_.ultimo = std::move(ultima);
+  antes_.ultimo = std::move(primera);
 }
 
 const std::string* Vecindad::Despues(std::size_t n) { return Leer(despues_, n, true); }
@@ -49,19 +48,6 @@ const std::string* Vecindad::Leer(Lado& lado, std::size_t n, bool haciaDelante) 
     lado.palabras[lado.leidas++] = std::move(palabra);
   }
   return n < lado.leidas ? &lado.palabras[n] : nullptr;
-}
-
-const std::vector<std::string>& Vecindad::Coincidencia() {
-  if (coincidencia_.empty()) {
-    for (auto palabra = primera_; palabra;) {
-      if (auto texto = PalabraDeRango(palabra->GetText()); !texto.empty()) {
-        coincidencia_.push_back(std::move(texto));
-      }
-      if (palabra->GetStart() >= ultima_->GetStart()) break;
-      palabra = palabra->Next(kPalabra, 1);
-    }
-  }
-  return coincidencia_;
 }
 
 }  // namespace quillora

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace quillora {
 
@@ -12,8 +11,8 @@ namespace word {
 class Range;
 }
 
-// The words of a match and the words around it, as the document writes them (outer blanks
-// removed), read from the document only as far as a check asks. A paragraph mark or a break ends
+// The words around a match, as the document writes them (outer blanks removed), read from the
+// document only as far as a check asks. A paragraph mark or a break ends
 // the words on each side: what lies past it is another sentence.
 class Vecindad {
  public:
@@ -26,8 +25,6 @@ class Vecindad {
   const std::string* Despues(std::size_t n);
   // The n-th word before the match (0: the one right before it), or none.
   const std::string* Antes(std::size_t n);
-  // The words of the match itself.
-  const std::vector<std::string>& Coincidencia();
 
  private:
   struct Lado {
@@ -38,11 +35,8 @@ class Vecindad {
   };
   const std::string* Leer(Lado& lado, std::size_t n, bool haciaDelante);
 
-  std::shared_ptr<word::Range> primera_;
-  std::shared_ptr<word::Range> ultima_;
   Lado despues_;
   Lado antes_;
-  std::vector<std::string> coincidencia_;
 };
 
 }  // namespace quillora

@@ -107,7 +107,7 @@ TEST(Desdoble, PairsThatOnlyTheEntrysOwnAlternativesKnow) {
 bool Aposicion(const std::string& frase, const std::string& coincidencia) {
   const Texto texto({frase});
   auto vecindad = texto.En(coincidencia);
-  return SigueNombreDePersona(vecindad);
+  return SigueNombreDePersona(*EntradaCon(coincidencia, {"x"}), vecindad);
 }
 
 TEST(Aposicion, ASingularTermFollowedByThePersonsName) {
