@@ -9,7 +9,10 @@ std::string DescripcionError(const std::error_code& codigo) {
   if (codigo.category() != std::generic_category() && codigo.category() != std::system_category()) {
     return codigo.message();
   }
-  switch (codigo.value()) {
+  // The system's own codes (Windows' among them) are compared through their portable condition.
+  const auto condicion = codigo.default_error_condition();
+  if (condicion.category() != std::generic_category()) return codigo.message();
+  switch (condicion.value()) {
     case EACCES:
     case EPERM:
       return "permiso denegado";
@@ -25,8 +28,10 @@ std::string DescripcionError(const std::error_code& codigo) {
       return "la carpeta no está vacía";
     case ENOSPC:
       return "no queda espacio en el disco";
+#ifdef EDQUOT
     case EDQUOT:
       return "se ha agotado la cuota de disco";
+#endif
     case EROFS:
       return "el sistema de archivos es de solo lectura";
     case ENAMETOOLONG:

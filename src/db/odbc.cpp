@@ -129,10 +129,10 @@ std::vector<Columna> Sentencia::Columnas() {
     SQLSMALLINT longitud = 0;
     SQLSMALLINT admiteNulos = 0;
     auto describir = [&] {
-      Comprobar(SQLDescribeColA(handle_, n, reinterpret_cast<SQLCHAR*>(nombre.data()),
-                                static_cast<SQLSMALLINT>(nombre.size()), &longitud,
-                                &columna.tipoSql, &columna.tamano, &columna.decimales,
-                                &admiteNulos));
+      // The narrow entry under its plain name: MinGW declares SQLDescribeColA with a 32-bit size.
+      Comprobar(SQLDescribeCol(handle_, n, reinterpret_cast<SQLCHAR*>(nombre.data()),
+                               static_cast<SQLSMALLINT>(nombre.size()), &longitud, &columna.tipoSql,
+                               &columna.tamano, &columna.decimales, &admiteNulos));
     };
     describir();
     if (static_cast<std::size_t>(longitud) >= nombre.size()) {

@@ -3,6 +3,9 @@
 // Private to quillora_db: the ODBC handles behind Conexion and Recordset. Only the narrow (ANSI)
 // functions are used, with UTF-8 text; the wide ones corrupt accents with the drivers we use.
 
+#ifdef _WIN32
+#include <windows.h>  // the system's ODBC headers build on its types
+#endif
 #include <sql.h>
 #include <sqlext.h>
 

@@ -1,5 +1,8 @@
 #include "db/origenes_datos.h"
 
+#ifdef _WIN32
+#include <windows.h>  // the system's ODBC headers build on its types
+#endif
 #include <odbcinst.h>
 #include <sql.h>
 #include <sqlext.h>

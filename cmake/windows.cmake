@@ -1,0 +1,57 @@
+# The Windows build: the core, the Word add-in DLL and its tests, cross-built with MinGW-w64
+# (cmake/mingw-w64-x86_64.cmake) and run under Wine. ICU and unixODBC give way to the system's
+# own case mapping, collation and ODBC; the generators the build runs are built for the build
+# machine in a build of their own.
+include(ExternalProject)
+
+add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX
+                        WIN32_LEAN_AND_MEAN)
+
+# nlohmann-json is header-only: its headers are taken from the build machine, alone, so that no
+# other header of the build machine's /usr/include can reach the Windows compiler.
+find_path(QUILLORA_NLOHMANN_INCLUDE nlohmann/json.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH
+          NO_DEFAULT_PATH REQUIRED)
+set(cabeceras_nlohmann ${PROJECT_BINARY_DIR}/cabeceras-nlohmann)
+file(MAKE_DIRECTORY ${cabeceras_nlohmann})
+file(CREATE_LINK ${QUILLORA_NLOHMANN_INCLUDE}/nlohmann ${cabeceras_nlohmann}/nlohmann SYMBOLIC)
+add_library(nlohmann_json INTERFACE)
+target_include_directories(nlohmann_json SYSTEM INTERFACE ${cabeceras_nlohmann})
+add_library(nlohmann_json::nlohmann_json ALIAS nlohmann_json)
+
+set(herramientas ${PROJECT_BINARY_DIR}/herramientas)
+ExternalProject_Add(herramientas_host
+  SOURCE_DIR ${PROJECT_SOURCE_DIR}
+  BINARY_DIR ${herramientas}
+  CMAKE_ARGS -DQUILLORA_SOLO_HERRAMIENTAS=ON -DCMAKE_BUILD_TYPE=Release
+             -DCMAKE_TOOLCHAIN_FILE= -DCMAKE_CXX_COMPILER=c++
+  BUILD_COMMAND ${CMAKE_COMMAND} --build ${herramientas} --target generar_diccionario dibujar_botones
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON
+  BUILD_BYPRODUCTS ${herramientas}/tools/diccionario/generar_diccionario
+                   ${herramientas}/tools/botones/dibujar_botones)
+set(QUILLORA_GENERAR_DICCIONARIO ${herramientas}/tools/diccionario/generar_diccionario)
+set(QUILLORA_GENERAR_DICCIONARIO_DEPENDE herramientas_host ${QUILLORA_GENERAR_DICCIONARIO})
+set(QUILLORA_DIBUJAR_BOTONES ${herramientas}/tools/botones/dibujar_botones)
+set(QUILLORA_DIBUJAR_BOTONES_DEPENDE herramientas_host ${QUILLORA_DIBUJAR_BOTONES})
+
+add_subdirectory(src/common)
+add_subdirectory(src/word)
+add_subdirectory(src/ui)
+add_subdirectory(src/db)
+add_subdirectory(src/dictionary)
+add_subdirectory(src/scan)
+add_subdirectory(src/review)
+add_subdirectory(src/editor)
+add_subdirectory(src/addin)
+add_subdirectory(hosts/memory)
+add_subdirectory(tools/botones)
+add_subdirectory(data/ayuda)
+
+if(QUILLORA_BUILD_TESTS)
+  enable_testing()
+  # GoogleTest from Debian's sources, built for Windows.
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  include(GoogleTest)
+endif()
