@@ -24,15 +24,18 @@ ExternalProject_Add(herramientas_host
   BINARY_DIR ${herramientas}
   CMAKE_ARGS -DQUILLORA_SOLO_HERRAMIENTAS=ON -DCMAKE_BUILD_TYPE=Release
              -DCMAKE_TOOLCHAIN_FILE= -DCMAKE_CXX_COMPILER=c++
-  BUILD_COMMAND ${CMAKE_COMMAND} --build ${herramientas} --target generar_diccionario dibujar_botones
+  BUILD_COMMAND ${CMAKE_COMMAND} --build ${herramientas}
+                --target generar_diccionario dibujar_botones claves_muestra
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${herramientas}/tools/diccionario/generar_diccionario
-                   ${herramientas}/tools/botones/dibujar_botones)
+                   ${herramientas}/tools/botones/dibujar_botones
+                   ${herramientas}/tools/diccionario/claves_muestra)
 set(QUILLORA_GENERAR_DICCIONARIO ${herramientas}/tools/diccionario/generar_diccionario)
 set(QUILLORA_GENERAR_DICCIONARIO_DEPENDE herramientas_host ${QUILLORA_GENERAR_DICCIONARIO})
 set(QUILLORA_DIBUJAR_BOTONES ${herramientas}/tools/botones/dibujar_botones)
 set(QUILLORA_DIBUJAR_BOTONES_DEPENDE herramientas_host ${QUILLORA_DIBUJAR_BOTONES})
+set(QUILLORA_CLAVES_MUESTRA ${herramientas}/tools/diccionario/claves_muestra)
 
 add_subdirectory(src/common)
 add_subdirectory(src/word)
@@ -47,11 +50,39 @@ add_subdirectory(hosts/memory)
 add_subdirectory(tools/botones)
 add_subdirectory(data/ayuda)
 
+add_subdirectory(hosts/com)
+add_subdirectory(hosts/win32)
+add_subdirectory(apps/quillora-word)
+
 if(QUILLORA_BUILD_TESTS)
   enable_testing()
+  # Every test program runs under Wine in the build's own prefix; the last test stops the Wine
+  # server that the prefix keeps running between programs.
+  set(QUILLORA_WINEPREFIX ${PROJECT_BINARY_DIR}/wine/prefijo)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-ejecutar
+                                    ${QUILLORA_WINEPREFIX})
+  add_test(NAME ParadaDeWine COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${QUILLORA_WINEPREFIX}
+                                     wineserver -k)
+  set_tests_properties(ParadaDeWine PROPERTIES FIXTURES_CLEANUP wine)
   # GoogleTest from Debian's sources, built for Windows.
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   include(GoogleTest)
+
+  # quillora_test(NAME SOURCES ... LIBS ...): a test program run under Wine, its cases registered
+  # with CTest one by one when the tests run.
+  function(quillora_test nombre)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBS")
+    add_executable(${nombre} ${ARG_SOURCES})
+    target_link_libraries(${nombre} PRIVATE ${ARG_LIBS} gtest gtest_main)
+    target_include_directories(${nombre} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    gtest_discover_tests(${nombre} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300
+                         PROPERTIES FIXTURES_REQUIRED wine)
+  endfunction()
+
+  add_subdirectory(tests/windows)
+  add_subdirectory(tests/com)
+  add_subdirectory(tests/win32)
+  add_subdirectory(tests/quillora-word)
 endif()
