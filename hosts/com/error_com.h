@@ -1,0 +1,26 @@
+#pragma once
+
+#include <oaidl.h>
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace quillora::com {
+
+// What was being done with a member when it failed.
+enum class Operacion { Buscar, Leer, Escribir, Llamar };
+
+// An HRESULT as written in Microsoft's documentation: "0x80020009".
+std::string CodigoHresult(HRESULT hr);
+
+// Throws word::HostError: `que` (what failed), the code and, when known, what it means.
+[[noreturn]] void LanzarFallo(HRESULT hr, const std::string& que);
+
+// Throws the error of a late-bound call: word::NotSupported when the host lacks one of the members
+// reached by name at run time, word::HostError otherwise, with the member, the code and the
+// description Word gave in `info` (whose texts it frees), if any.
+[[noreturn]] void LanzarFalloMiembro(HRESULT hr, std::string_view miembro, Operacion operacion,
+                                     EXCEPINFO* info);
+
+}  // namespace quillora::com
