@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "texto_ansi.h"
-#include "windows_registro.h"
 
 namespace quillora::win32 {
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// First: the registry interface must be read without <windows.h>'s macros of the same names.
+#include "windows_registro.h"
+// The interface implemented here.
 #include "common/registro.h"
 
 namespace quillora::win32 {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "common/leer_registro.h"
-#include "windows_registro.h"
 
 namespace quillora::win32 {
 namespace {
