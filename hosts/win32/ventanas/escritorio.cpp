@@ -113,7 +113,9 @@ void Escritorio::MostrarModal(ui::Formulario& formulario) {
   if (!formulario.GetCargado()) return;
   auto& ventana = VentanaPara(formulario);
   const HWND hwnd = ventana.GetHwnd();
-  const HWND propietaria = Propietaria();
+  HWND propietaria = Propietaria();
+  // A window that is not shown yet may already be the active one: it cannot own itself.
+  if (propietaria == hwnd || !IsWindowVisible(propietaria)) propietaria = nullptr;
   SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(propietaria));
   pila_.push_back(&formulario);
   const bool habilitada = propietaria != nullptr && IsWindowEnabled(propietaria);
@@ -202,6 +204,15 @@ void Escritorio::ActualizarTodas() {
 
 void Escritorio::AlMostrarse(ui::Formulario& formulario, HWND ventana) {
   if (alMostrar) Atender([&] { alMostrar(formulario, ventana); });
+}
+
+Diseno Escritorio::DisenoPara(ui::Formulario& formulario) const {
+  const auto diseno = disenos_.find(&formulario);
+  return diseno != disenos_.end() ? diseno->second : DisenoDe(formulario);
+}
+
+void Escritorio::SetDiseno(const ui::Formulario& formulario, Diseno diseno) {
+  disenos_[&formulario] = std::move(diseno);
 }
 
 void Escritorio::AvisarError(const std::string& texto) const {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "diseno.h"
+
 namespace quillora::ui {
 class Formulario;
 }
@@ -56,6 +58,9 @@ class Escritorio {
   // Called inside the modal loop once each modal window has been shown.
   std::function<void(ui::Formulario&, HWND)> alMostrar;
   void AlMostrarse(ui::Formulario& formulario, HWND ventana);
+  // The layout the form's window is made with: the one given for it, or its own.
+  Diseno DisenoPara(ui::Formulario& formulario) const;
+  void SetDiseno(const ui::Formulario& formulario, Diseno diseno);
   // A message box titled "Quillora" with an error.
   void AvisarError(const std::string& texto) const;
 
@@ -69,6 +74,7 @@ class Escritorio {
   int actualizando_ = 0;
   std::map<const ui::Formulario*, std::unique_ptr<VentanaFormulario>> ventanas_;
   std::vector<ui::Formulario*> pila_;
+  std::map<const ui::Formulario*, Diseno> disenos_;
 };
 
 }  // namespace quillora::win32

@@ -113,4 +113,8 @@ void ServiciosWin32::SetAlMostrar(std::function<void(ui::Formulario&, HWND)> alM
   escritorio_->alMostrar = std::move(alMostrar);
 }
 
+void ServiciosWin32::SetDiseno(const ui::Formulario& formulario, Diseno diseno) {
+  escritorio_->SetDiseno(formulario, std::move(diseno));
+}
+
 }  // namespace quillora::win32

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "diseno.h"
 #include "ui/servicios.h"
 
 namespace quillora::win32 {
@@ -47,6 +48,9 @@ class ServiciosWin32 final : public ui::Servicios {
   // Called inside the modal loop once each modal window has been shown, as a user would act on
   // it: for tests and for pictures of the dialogs.
   void SetAlMostrar(std::function<void(ui::Formulario&, HWND)> alMostrar);
+  // Draws the form, from its next window on, with this layout instead of its own: for windows
+  // that are not the add-in's.
+  void SetDiseno(const ui::Formulario& formulario, Diseno diseno);
 
  private:
   std::unique_ptr<Escritorio> escritorio_;

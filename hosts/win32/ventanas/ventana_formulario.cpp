@@ -33,7 +33,7 @@ std::vector<ui::Menu*> MenusDe(const ui::Formulario& formulario) {
 VentanaFormulario::VentanaFormulario(Escritorio& escritorio, ui::Formulario& formulario)
     : escritorio_(escritorio),
       formulario_(formulario),
-      diseno_(DisenoDe(formulario)),
+      diseno_(escritorio.DisenoPara(formulario)),
       menus_(MenusDe(formulario)) {
   if (diseno_.altoCabecera > 0) cabecera_ = CreateSolidBrush(kColorCabecera);
   hwnd_ = CreateWindowExW(kEstiloExtendido, Escritorio::kClase, L"", kEstilo, CW_USEDEFAULT,
