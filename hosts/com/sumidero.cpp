@@ -19,16 +19,20 @@ const VARIANT& Argumento(const DISPPARAMS& parametros, UINT posicion) {
   return parametros.rgvarg[parametros.cArgs - 1 - posicion];
 }
 
-void Describir(EXCEPINFO* excepcion, const char* mensaje) {
-  if (excepcion == nullptr) return;
+// Answers the HRESULT of a failed handler: DISP_E_EXCEPTION, with the message as description.
+HRESULT Describir(EXCEPINFO* excepcion, const char* mensaje) noexcept {
+  if (excepcion == nullptr) return DISP_E_EXCEPTION;
   *excepcion = EXCEPINFO{};
   excepcion->scode = E_FAIL;
   try {
     excepcion->bstrSource = ABstr("Quillora");
     excepcion->bstrDescription = ABstr(mensaje);
   } catch (const std::bad_alloc&) {
-    // The code alone tells the caller that the handler failed.
+    SysFreeString(excepcion->bstrSource);
+    *excepcion = EXCEPINFO{};
+    return E_OUTOFMEMORY;
   }
+  return DISP_E_EXCEPTION;
 }
 
 }  // namespace
@@ -80,11 +84,9 @@ HRESULT Sumidero::Invoke(DISPID id, REFIID /*iid*/, LCID /*idioma*/, WORD /*flag
     Recibir(id, *parametros);
     return S_OK;
   } catch (const std::exception& error) {
-    Describir(excepcion, error.what());
-    return DISP_E_EXCEPTION;
+    return Describir(excepcion, error.what());
   } catch (...) {
-    Describir(excepcion, "Error desconocido en un evento de Word");
-    return DISP_E_EXCEPTION;
+    return Describir(excepcion, "Error desconocido en un evento de Word");
   }
 }
 

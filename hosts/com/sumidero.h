@@ -48,7 +48,8 @@ class Sumidero : public IDispatch {
 template <typename T, typename... Argumentos>
 Microsoft::WRL::ComPtr<T> NuevoSumidero(Argumentos&&... argumentos) {
   Microsoft::WRL::ComPtr<T> sumidero;
-  sumidero.Attach(new T(std::forward<Argumentos>(argumentos)...));
+  // The new object's own reference goes straight in: MinGW's Attach would add another.
+  *sumidero.GetAddressOf() = new T(std::forward<Argumentos>(argumentos)...);
   return sumidero;
 }
 

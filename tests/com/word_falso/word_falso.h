@@ -97,9 +97,14 @@ class WordFalso {
   std::int32_t SumiderosClick() const;
   // What the last sink called for an event answered (S_OK before any event).
   long UltimoResultadoEvento() const;
-  // The bitmaps put into a control's Picture and Mask; none while none was put.
+  // The description a sink gave with DISP_E_EXCEPTION at the last event; empty otherwise.
+  std::string UltimaDescripcionEvento() const;
+  // The bitmaps put into a control's Picture and Mask; none while none was put. The control is
+  // the in-memory Word's (Memoria().CommandBars()), or the one at `posicion`, from 1, of `barra`.
   std::optional<Imagen> ImagenDe(const std::shared_ptr<word::CommandBarControl>& control) const;
   std::optional<Imagen> MascaraDe(const std::shared_ptr<word::CommandBarControl>& control) const;
+  std::optional<Imagen> ImagenDe(const std::string& barra, std::int32_t posicion) const;
+  std::optional<Imagen> MascaraDe(const std::string& barra, std::int32_t posicion) const;
 
  private:
   std::shared_ptr<memory::MemoryApplication> memoria_;
