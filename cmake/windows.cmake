@@ -48,6 +48,7 @@ add_subdirectory(src/editor)
 add_subdirectory(src/addin)
 add_subdirectory(hosts/memory)
 add_subdirectory(tools/botones)
+add_subdirectory(tools/capturas)
 add_subdirectory(data/ayuda)
 
 add_subdirectory(hosts/com)

@@ -134,7 +134,10 @@ void VentanaFormulario::Actualizar() {
   if (formulario_.GetActiveControl() != activo_) {
     activo_ = formulario_.GetActiveControl();
     if (activo_ != nullptr) {
-      if (const auto ventana = HwndDe(*activo_)) SetFocus(*ventana);
+      if (const auto ventana = HwndDe(*activo_)) {
+        foco_ = *ventana;
+        SetFocus(*ventana);
+      }
     }
   }
   if (formulario_.GetMousePointer() == ui::Puntero::RelojDeArena) {
@@ -187,7 +190,18 @@ LRESULT VentanaFormulario::Mensaje(UINT mensaje, WPARAM w, LPARAM l) {
       Atender([this] { formulario_.Unload(ui::ModoCierre::Usuario); });
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(w) != WA_INACTIVE) PostMessageW(hwnd_, kActivar, 0, 0);
+      // The window keeps the control that had the focus, as a dialog does.
+      if (LOWORD(w) == WA_INACTIVE) {
+        const HWND foco = GetFocus();
+        if (foco != nullptr && IsChild(hwnd_, foco)) foco_ = foco;
+        return 0;
+      }
+      PostMessageW(hwnd_, kActivar, 0, 0);
+      if (foco_ == nullptr || !IsWindow(foco_)) foco_ = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+      if (foco_ != nullptr) {
+        SetFocus(foco_);
+        return 0;
+      }
       break;
     case kActivar:
       if (escritorio_.Mostrado(formulario_) && formulario_.GetCargado()) {

@@ -77,6 +77,8 @@ class VentanaFormulario final : public Anfitrion {
   // Set once every control has its window: no message reaches the models before.
   bool creada_ = false;
   const ui::Control* activo_ = nullptr;
+  // The control with the focus while the window is not the active one.
+  HWND foco_ = nullptr;
 };
 
 }  // namespace quillora::win32

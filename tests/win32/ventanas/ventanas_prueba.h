@@ -27,9 +27,10 @@ inline POINT Centro(const RECT& rect) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-// What typing does to an edit control: its text changes and it says so.
+// Typing over all an edit control holds: its text changes and it says so.
 inline void Escribir(HWND caja, const std::string& texto) {
-  SendMessageW(caja, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Ancho(texto).c_str()));
+  SendMessageW(caja, EM_SETSEL, 0, -1);
+  SendMessageW(caja, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Ancho(texto).c_str()));
 }
 
 inline void Pulsar(HWND boton) { SendMessageW(boton, BM_CLICK, 0, 0); }
