@@ -129,7 +129,6 @@ std::vector<Columna> Sentencia::Columnas() {
     SQLSMALLINT longitud = 0;
     SQLSMALLINT admiteNulos = 0;
     auto describir = [&] {
-      // The narrow entry under its plain name: MinGW declares SQLDescribeColA with a 32-bit size.
       Comprobar(SQLDescribeCol(handle_, n, reinterpret_cast<SQLCHAR*>(nombre.data()),
                                static_cast<SQLSMALLINT>(nombre.size()), &longitud, &columna.tipoSql,
                                &columna.tamano, &columna.decimales, &admiteNulos));

@@ -2,6 +2,8 @@
 
 // Private to quillora_db: the ODBC handles behind Conexion and Recordset. Only the narrow (ANSI)
 // functions are used, with UTF-8 text; the wide ones corrupt accents with the drivers we use.
+// They are called by their plain names, which are the narrow entries wherever UNICODE is not
+// defined: Wine's driver manager has no "A" entries, and MinGW declares some with wrong types.
 
 #ifdef _WIN32
 #include <windows.h>  // the system's ODBC headers build on its types

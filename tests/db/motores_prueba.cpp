@@ -1,6 +1,11 @@
 #include "db/motores_prueba.h"
 
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <cstdlib>
@@ -24,7 +29,30 @@ const char* CadenaPostgresql() { return std::getenv("QUILLORA_PG_CONEXION"); }
 
 std::string Unico() {
   static std::atomic<int> contador = 0;
-  return std::to_string(::getpid()) + "_" + std::to_string(++contador);
+#ifdef _WIN32
+  const auto proceso = ::_getpid();
+#else
+  const auto proceso = ::getpid();
+#endif
+  return std::to_string(proceso) + "_" + std::to_string(++contador);
+}
+
+// The SQLite driver is the build machine's own, reached under Wine through its ODBC driver
+// manager: it opens Unix paths, which Wine gives for a Windows one.
+std::string RutaParaElControlador(const std::filesystem::path& ruta) {
+#ifdef _WIN32
+  using RutaUnix = char*(__cdecl*)(const wchar_t*);
+  const auto convertir = reinterpret_cast<RutaUnix>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (convertir == nullptr) return ruta.string();
+  char* unix = convertir(ruta.wstring().c_str());
+  if (unix == nullptr) return ruta.string();
+  std::string resultado(unix);
+  HeapFree(GetProcessHeap(), 0, unix);
+  return resultado;
+#else
+  return ruta.string();
+#endif
 }
 
 }  // namespace
@@ -54,7 +82,7 @@ BaseDatosPrueba::BaseDatosPrueba(Motor motor)
     std::filesystem::remove_all(carpeta_);
     std::filesystem::create_directory(carpeta_);
     cadena_ = std::string("Driver=") + QUILLORA_SQLITE_ODBC +
-              ";Database=" + (carpeta_ / "prueba.db").string() + ";StepAPI=1";
+              ";Database=" + RutaParaElControlador(carpeta_ / "prueba.db") + ";StepAPI=1";
     cadenaOrigen_ = cadena_;
   }
   conexion_->Open(cadena_);
