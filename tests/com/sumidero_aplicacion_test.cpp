@@ -116,12 +116,15 @@ TEST_F(ComEventosTest, UnadviseAndTheApplicationsEndDisconnect) {
   app_->Unadvise(registro);
   app_->Unadvise(registro);
   EXPECT_EQ(word_.SumiderosEventos(), 1);
+  // The sink let go of the receiver: only the test holds it.
+  EXPECT_EQ(registro.use_count(), 1);
   word_.Salir();
   EXPECT_TRUE(registro->eventos.empty());
   EXPECT_EQ(otro->eventos, (V{"quit"}));
 
   app_.reset();
   EXPECT_EQ(word_.SumiderosEventos(), 0);
+  EXPECT_EQ(otro.use_count(), 1);
   word_.Salir();
   EXPECT_EQ(otro->eventos, (V{"quit"}));
 }

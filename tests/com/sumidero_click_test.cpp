@@ -40,10 +40,16 @@ TEST_F(ComClickTest, ClickReachesItsHandlersWithTheClickedControl) {
   EXPECT_EQ(pulsados[0], procesar);
   EXPECT_EQ(pulsados[1], entrada);
 
+  const auto vivo = std::make_shared<int>(0);
+  const auto otroCookie = procesar->AddClickHandler(
+      [vivo](const std::shared_ptr<word::CommandBarControl>&, bool&) { ++*vivo; });
   procesar->RemoveClickHandler(cookie);
   procesar->RemoveClickHandler(cookie);
   procesar->RemoveClickHandler(12345);
+  procesar->RemoveClickHandler(otroCookie);
   EXPECT_EQ(word_.SumiderosClick(), 0);
+  // The sink let go of the handler and what it holds.
+  EXPECT_EQ(vivo.use_count(), 1);
   EXPECT_FALSE(word_.Pulsar("qkvProcesar"));
   EXPECT_EQ(pulsados.size(), 2U);
 }
