@@ -32,7 +32,7 @@ std::string Informacion(SQLHDBC conexion, SQLUSMALLINT tipo) {
   std::string texto(256, '\0');
   SQLSMALLINT longitud = 0;
   Comprobar(
-      SQLGetInfoA(conexion, tipo, texto.data(), static_cast<SQLSMALLINT>(texto.size()), &longitud),
+      SQLGetInfo(conexion, tipo, texto.data(), static_cast<SQLSMALLINT>(texto.size()), &longitud),
       SQL_HANDLE_DBC, conexion);
   texto.resize(std::min<std::size_t>(static_cast<std::size_t>(longitud), texto.size() - 1));
   return texto;
@@ -58,8 +58,8 @@ void Conexion::Open(const std::string& cadenaConexion, const std::string& usuari
   try {
     SQLHDBC conexion = impl_->conexion;
     impl_->PonerAutocommit(true);
-    Comprobar(SQLDriverConnectA(conexion, nullptr, reinterpret_cast<SQLCHAR*>(cadena.data()),
-                                SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT),
+    Comprobar(SQLDriverConnect(conexion, nullptr, reinterpret_cast<SQLCHAR*>(cadena.data()),
+                               SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT),
               SQL_HANDLE_DBC, conexion);
     const std::string nombre = Informacion(conexion, SQL_DBMS_NAME);
     impl_->motor = nombre == "SQLite"       ? Motor::SQLite

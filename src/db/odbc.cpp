@@ -54,9 +54,9 @@ void LanzarDiagnostico(SQLSMALLINT tipoHandle, SQLHANDLE handle) {
   std::string mensaje(512, '\0');
   SQLSMALLINT longitud = 0;
   auto leer = [&] {
-    return SQLGetDiagRecA(tipoHandle, handle, 1, estado.data(), &nativo,
-                          reinterpret_cast<SQLCHAR*>(mensaje.data()),
-                          static_cast<SQLSMALLINT>(mensaje.size()), &longitud);
+    return SQLGetDiagRec(tipoHandle, handle, 1, estado.data(), &nativo,
+                         reinterpret_cast<SQLCHAR*>(mensaje.data()),
+                         static_cast<SQLSMALLINT>(mensaje.size()), &longitud);
   };
   SQLRETURN rc = leer();
   if (rc == SQL_SUCCESS_WITH_INFO && static_cast<std::size_t>(longitud) >= mensaje.size()) {
@@ -110,13 +110,13 @@ void Sentencia::Ejecutar(const std::string& sql, const std::vector<Parametro>& p
         },
         *parametros[i].valor);
   }
-  const SQLRETURN rc = SQLExecDirectA(handle_, Texto(sql), SQL_NTS);
+  const SQLRETURN rc = SQLExecDirect(handle_, Texto(sql), SQL_NTS);
   if (rc != SQL_NO_DATA) Comprobar(rc);
 }
 
 void Sentencia::ClavePrimaria(const std::string& esquema, const std::string& tabla) {
-  Comprobar(SQLPrimaryKeysA(handle_, nullptr, 0, esquema.empty() ? nullptr : Texto(esquema),
-                            esquema.empty() ? 0 : SQL_NTS, Texto(tabla), SQL_NTS));
+  Comprobar(SQLPrimaryKeys(handle_, nullptr, 0, esquema.empty() ? nullptr : Texto(esquema),
+                           esquema.empty() ? 0 : SQL_NTS, Texto(tabla), SQL_NTS));
 }
 
 std::vector<Columna> Sentencia::Columnas() {
