@@ -15,6 +15,13 @@ namespace {
 // The members that only some Word versions have; the add-in falls back when they are missing.
 constexpr std::array<std::string_view, 3> kMiembrosPorNombre = {"Reviewers", "Picture", "Mask"};
 
+// An HRESULT as written in Microsoft's documentation: "0x80020009".
+std::string CodigoHresult(HRESULT hr) {
+  std::array<char, 16> texto{};
+  std::snprintf(texto.data(), texto.size(), "0x%08lX", static_cast<unsigned long>(hr));
+  return texto.data();
+}
+
 std::string SignificadoHresult(HRESULT hr) {
   switch (hr) {
     case DISP_E_UNKNOWNNAME:
@@ -102,12 +109,6 @@ std::string QueFallo(std::string_view miembro, Operacion operacion) {
 }
 
 }  // namespace
-
-std::string CodigoHresult(HRESULT hr) {
-  std::array<char, 16> texto{};
-  std::snprintf(texto.data(), texto.size(), "0x%08lX", static_cast<unsigned long>(hr));
-  return texto.data();
-}
 
 void LanzarFallo(HRESULT hr, const std::string& que) {
   const auto significado = SignificadoHresult(hr);

@@ -11,9 +11,6 @@ namespace quillora::com {
 // What was being done with a member when it failed.
 enum class Operacion { Buscar, Leer, Escribir, Llamar };
 
-// An HRESULT as written in Microsoft's documentation: "0x80020009".
-std::string CodigoHresult(HRESULT hr);
-
 // Throws word::HostError: `que` (what failed), the code and, when known, what it means.
 [[noreturn]] void LanzarFallo(HRESULT hr, const std::string& que);
 
