@@ -14,7 +14,9 @@ namespace quillora::win32 {
 
 namespace {
 
-constexpr DWORD kEstilo = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// Without clipping its children: a frame paints only its border, and the window's background
+// shows inside it.
+constexpr DWORD kEstilo = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kEstiloExtendido = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kPrimerId = 100;
 constexpr COLORREF kColorCabecera = RGB(92, 36, 110);

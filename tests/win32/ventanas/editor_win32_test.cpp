@@ -5,6 +5,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include "base_prueba.h"
 #include "editor/frm_entrada.h"
 #include "editor/frm_entradas.h"
 #include "editor/frm_sustituto.h"
@@ -76,7 +77,7 @@ class EditorWin32Test : public ::testing::Test {
 TEST_F(EditorWin32Test, LaAlternativaSeValidaYSeGuardaDesdeSuVentana) {
   frmSustituto ventana(servicios);
   ventana.Load();
-  ventana.SetIdEntry(origen.IdEntrada("hombre"));
+  ventana.SetIdEntry(IdEntrada(origen, "hombre"));
   AlMostrar([&](ui::Formulario&, HWND hwnd) {
     EXPECT_EQ(Texto(hwnd), "Alternativa");
     const HWND entrada = Ventana(ventana.txtEntrada);
@@ -99,8 +100,8 @@ TEST_F(EditorWin32Test, LaAlternativaSeValidaYSeGuardaDesdeSuVentana) {
   EXPECT_FALSE(ventana.GetCargado());
   EXPECT_TRUE(ventana.GetBOk());
   EXPECT_GT(ventana.GetIdSustituto(), 0);
-  EXPECT_EQ(origen.Columna("Select Contexto From Sustituto Where Sustituto = 'mujer u hombre'",
-                           "Contexto"),
+  EXPECT_EQ(Columna(origen, "Select Contexto From Sustituto Where Sustituto = 'mujer u hombre'",
+                    "Contexto"),
             std::vector<std::string>{"Línea uno\r\nlínea dos"});
   const auto mensajes = mano.Mensajes();
   ASSERT_EQ(mensajes.size(), 2u);
@@ -111,7 +112,7 @@ TEST_F(EditorWin32Test, LaAlternativaSeValidaYSeGuardaDesdeSuVentana) {
 TEST_F(EditorWin32Test, LaEntradaMuestraSusDatosCopiaLaSugerenciaYAnadeUnaAlternativa) {
   frmEntrada ventana(servicios);
   ventana.Load();
-  ventana.SetIdEntry(origen.IdEntrada("hombre"));
+  ventana.SetIdEntry(IdEntrada(origen, "hombre"));
   ventana.Cargar();
   mano.Elegir(0);  // "Añadir alternativa"
   AlMostrar([&](ui::Formulario& mostrado, HWND hwnd) {
@@ -155,7 +156,7 @@ TEST_F(EditorWin32Test, LaEntradaMuestraSusDatosCopiaLaSugerenciaYAnadeUnaAltern
                                       "Eliminar alternativas"}));
   EXPECT_EQ(menus[0].predeterminada, 1);
   EXPECT_FALSE(menus[0].habilitadas[3]);  // no row selected
-  EXPECT_EQ(origen.Columna("Select Contexto From Sustituto Where Sustituto = 'gente'", "Contexto"),
+  EXPECT_EQ(Columna(origen, "Select Contexto From Sustituto Where Sustituto = 'gente'", "Contexto"),
             std::vector<std::string>{"(Null)"});
 }
 

@@ -9,26 +9,26 @@ namespace quillora::win32 {
 // window's bottom edge: "Más" makes the window tall enough to show it.
 Diseno DisenoQuillora(const frmQuillora& f) {
   Diseno d;
-  d.ancho = 600;
+  d.ancho = 660;
   d.alto = 570;
   d.altoCabecera = 48;
   d.Poner(f.lblCaption, {16, 9, 320, 30}).titulo = true;
-  d.Poner(f.Label1, {12, 58, 470, 14});
-  d.Poner(f.rtbTermino, {12, 74, 470, 54});
-  d.Poner(f.Label5, {12, 136, 232, 14});
-  d.Poner(f.rtfMorfologia, {12, 152, 232, 64});
-  d.Poner(f.Label4, {250, 136, 232, 14});
-  d.Poner(f.rtfSexismo, {250, 152, 232, 64});
-  d.Poner(f.Label3, {12, 224, 470, 14});
-  d.Poner(f.lvSugerencias, {12, 240, 470, 170}).seleccionUnica = true;
-  d.Poner(f.cmdCambiar, {494, 74, 94, 26});
-  d.Poner(f.cmdCambiarTodas, {494, 106, 94, 26});
-  d.Poner(f.cmdOmitir, {494, 146, 94, 26});
-  d.Poner(f.cmdOmitirTodas, {494, 178, 94, 26});
-  d.Poner(f.cmdMas, {494, 350, 94, 26});
-  d.Poner(f.cmdCerrar, {494, 384, 94, 26});
-  d.Poner(f.Label2, {12, 432, 576, 14});
-  d.Poner(f.RTBEtimologia, {12, 448, 576, 110});
+  d.Poner(f.Label1, {12, 58, 530, 14});
+  d.Poner(f.rtbTermino, {12, 74, 530, 54});
+  d.Poner(f.Label5, {12, 136, 262, 14});
+  d.Poner(f.rtfMorfologia, {12, 152, 262, 72});
+  d.Poner(f.Label4, {280, 136, 262, 14});
+  d.Poner(f.rtfSexismo, {280, 152, 262, 72});
+  d.Poner(f.Label3, {12, 232, 530, 14});
+  d.Poner(f.lvSugerencias, {12, 248, 530, 164}).seleccionUnica = true;
+  d.Poner(f.cmdCambiar, {554, 74, 94, 26});
+  d.Poner(f.cmdCambiarTodas, {554, 106, 94, 26});
+  d.Poner(f.cmdOmitir, {554, 146, 94, 26});
+  d.Poner(f.cmdOmitirTodas, {554, 178, 94, 26});
+  d.Poner(f.cmdMas, {554, 352, 94, 26});
+  d.Poner(f.cmdCerrar, {554, 386, 94, 26});
+  d.Poner(f.Label2, {12, 434, 636, 14});
+  d.Poner(f.RTBEtimologia, {12, 450, 636, 110});
   return d;
 }
 
