@@ -28,6 +28,10 @@ namespace {
 constexpr wchar_t kProgId[] = L"Quillora.Connect";
 constexpr wchar_t kClaveProgId[] = L"Software\\Classes\\Quillora.Connect";
 constexpr wchar_t kClaveWord[] = L"Software\\Microsoft\\Office\\Word\\Addins\\Quillora.Connect";
+// The type library's version and locale, as the IDL gives them.
+constexpr WORD kVersionMayor = 1;
+constexpr WORD kVersionMenor = 0;
+constexpr LCID kIdiomaNeutro = 0;
 
 std::wstring TextoGuid(REFGUID guid) {
   wchar_t texto[39];
@@ -90,9 +94,12 @@ void RegistrarBibliotecaTipos(std::wstring rutaModulo) {
 
 void QuitarBibliotecaTipos() {
   BSTR ruta = nullptr;
-  if (FAILED(QueryPathOfRegTypeLib(LIBID_QuilloraWord, 1, 0, 0, &ruta))) return;
+  if (FAILED(QueryPathOfRegTypeLib(LIBID_QuilloraWord, kVersionMayor, kVersionMenor, kIdiomaNeutro,
+                                   &ruta)))
+    return;
   SysFreeString(ruta);
-  Comprobar(UnRegisterTypeLibForUser(LIBID_QuilloraWord, 1, 0, 0, SYS_WIN64));
+  Comprobar(UnRegisterTypeLibForUser(LIBID_QuilloraWord, kVersionMayor, kVersionMenor,
+                                     kIdiomaNeutro, SYS_WIN64));
 }
 
 void RegistrarComplementoWord() {
