@@ -195,7 +195,7 @@ TEST_F(ServiciosWin32Test, ComboTextoEnriquecidoPestanasYTemporizador) {
       "and\xC3\xBA\\par}");
   formulario.imcClase.SetSelectedItem(0);
   formulario.tmrReloj.SetEnabled(true);
-  Mostrar([&](HWND) {
+  Mostrar([&](HWND ventana) {
     const HWND vista = Ventana(formulario.rtfVista);
     EXPECT_EQ(Texto(vista), "Clasificación niño y ñandú");
     SendMessageW(vista, EM_SETSEL, 0, 5);
@@ -238,6 +238,8 @@ TEST_F(ServiciosWin32Test, ComboTextoEnriquecidoPestanasYTemporizador) {
     Esperar([&] { return formulario.tics >= 3; });
     EXPECT_EQ(formulario.tics, 3);
     Sleep(100);
+    MSG tic;
+    EXPECT_FALSE(PeekMessageW(&tic, ventana, WM_TIMER, WM_TIMER, PM_NOREMOVE));
     servicios.ProcesarMensajes();
     EXPECT_EQ(formulario.tics, 3);
   });
