@@ -194,7 +194,7 @@ class Capturas {
 
   void Procesar() {
     std::vector<std::string> parrafos;
-    for (int i = 0; i < 1500; ++i) parrafos.insert(parrafos.end(), kTexto.begin(), kTexto.end());
+    for (int i = 0; i < 200; ++i) parrafos.insert(parrafos.end(), kTexto.begin(), kTexto.end());
     Abrir(parrafos);
     frmProcesar ventana(servicios_);
     ventana.SetWrd(word_);
