@@ -68,6 +68,8 @@ VentanaFormulario::VentanaFormulario(Escritorio& escritorio, ui::Formulario& for
 }
 
 VentanaFormulario::~VentanaFormulario() {
+  // What the windows say while they go reaches no model.
+  creada_ = false;
   controles_.clear();
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
   if (cabecera_ != nullptr) DeleteObject(cabecera_);
