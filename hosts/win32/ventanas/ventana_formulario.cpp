@@ -70,8 +70,9 @@ VentanaFormulario::VentanaFormulario(Escritorio& escritorio, ui::Formulario& for
 VentanaFormulario::~VentanaFormulario() {
   // What the windows say while they go reaches no model.
   creada_ = false;
-  controles_.clear();
+  // The windows first: they still use the pictures their controls own.
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  controles_.clear();
   if (cabecera_ != nullptr) DeleteObject(cabecera_);
 }
 
