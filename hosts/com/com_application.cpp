@@ -6,6 +6,7 @@
 #include "com_document.h"
 #include "com_window.h"
 #include "eventos_office.h"
+#include "objeto_com_propio.h"
 #include "sumidero_aplicacion.h"
 #include "word/host_error.h"
 
@@ -45,7 +46,7 @@ std::shared_ptr<word::CommandBars> ComApplication::GetCommandBars() const {
 
 void ComApplication::Advise(const std::shared_ptr<word::ApplicationEvents>& sink) {
   if (!sink) throw word::HostError("No se pueden conectar los eventos de Word a un receptor vacío");
-  const auto sumidero = NuevoSumidero<SumideroAplicacion>(sink, GetSesion());
+  const auto sumidero = NuevoObjetoPropio<SumideroAplicacion>(sink, GetSesion());
   suscripciones_.push_back(
       {sink, Conexion(Objeto(), kDiidApplicationEvents2, sumidero.Get(), "de Word")});
 }

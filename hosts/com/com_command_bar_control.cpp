@@ -2,6 +2,7 @@
 
 #include "eventos_office.h"
 #include "imagen_com.h"
+#include "objeto_com_propio.h"
 #include "sumidero_click.h"
 #include "word/host_error.h"
 
@@ -81,7 +82,7 @@ void ComCommandBarControl::Delete() { GetDespacho().Llamar("Delete"); }
 
 std::int32_t ComCommandBarControl::AddClickHandler(ClickHandler handler) {
   if (!handler) throw word::HostError("No se puede conectar un controlador de Click vacío");
-  const auto sumidero = NuevoSumidero<SumideroClick>(std::move(handler), GetSesion());
+  const auto sumidero = NuevoObjetoPropio<SumideroClick>(std::move(handler), GetSesion());
   Conexion conexion(Objeto(), kDiidCommandBarButtonEvents, sumidero.Get(), "del botón");
   const auto cookie = static_cast<std::int32_t>(conexion.Cookie());
   conexiones_.insert_or_assign(cookie, std::move(conexion));

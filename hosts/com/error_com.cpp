@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <new>
 
 #include "variante.h"
 #include "word/host_error.h"
@@ -128,6 +129,22 @@ void LanzarFalloMiembro(HRESULT hr, std::string_view miembro, Operacion operacio
   if (descripcion.empty()) LanzarFallo(excepcion.Codigo(hr), QueFallo(miembro, operacion));
   throw word::HostError(QueFallo(miembro, operacion) + " (" + CodigoHresult(excepcion.Codigo(hr)) +
                         "): " + descripcion);
+}
+
+HRESULT DescribirExcepcion(EXCEPINFO* excepcion, HRESULT codigo, const char* fuente,
+                           const char* mensaje) noexcept {
+  if (excepcion == nullptr) return DISP_E_EXCEPTION;
+  *excepcion = EXCEPINFO{};
+  excepcion->scode = codigo;
+  try {
+    excepcion->bstrSource = ABstr(fuente);
+    excepcion->bstrDescription = ABstr(mensaje);
+  } catch (const std::bad_alloc&) {
+    SysFreeString(excepcion->bstrSource);
+    *excepcion = EXCEPINFO{};
+    return E_OUTOFMEMORY;
+  }
+  return DISP_E_EXCEPTION;
 }
 
 }  // namespace quillora::com

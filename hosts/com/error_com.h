@@ -20,4 +20,9 @@ enum class Operacion { Buscar, Leer, Escribir, Llamar };
 [[noreturn]] void LanzarFalloMiembro(HRESULT hr, std::string_view miembro, Operacion operacion,
                                      EXCEPINFO* info);
 
+// The answer of an Invoke that failed with `mensaje`: DISP_E_EXCEPTION, with `codigo`, `fuente`
+// and the message in `excepcion` when the caller gave one; E_OUTOFMEMORY when they do not fit.
+HRESULT DescribirExcepcion(EXCEPINFO* excepcion, HRESULT codigo, const char* fuente,
+                           const char* mensaje) noexcept;
+
 }  // namespace quillora::com

@@ -1,16 +1,19 @@
 #include "sumidero.h"
 
 #include <exception>
-#include <new>
 #include <stdexcept>
 #include <utility>
 
 #include "despacho.h"
+#include "error_com.h"
 #include "variante.h"
 
 namespace quillora::com {
 
 namespace {
+
+// Who a failed handler's description says failed.
+constexpr const char* kFuente = "Quillora";
 
 const VARIANT& Argumento(const DISPPARAMS& parametros, UINT posicion) {
   if (posicion >= parametros.cArgs || parametros.cNamedArgs != 0) {
@@ -19,54 +22,15 @@ const VARIANT& Argumento(const DISPPARAMS& parametros, UINT posicion) {
   return parametros.rgvarg[parametros.cArgs - 1 - posicion];
 }
 
-// Answers the HRESULT of a failed handler: DISP_E_EXCEPTION, with the message as description.
-HRESULT Describir(EXCEPINFO* excepcion, const char* mensaje) noexcept {
-  if (excepcion == nullptr) return DISP_E_EXCEPTION;
-  *excepcion = EXCEPINFO{};
-  excepcion->scode = E_FAIL;
-  try {
-    excepcion->bstrSource = ABstr("Quillora");
-    excepcion->bstrDescription = ABstr(mensaje);
-  } catch (const std::bad_alloc&) {
-    SysFreeString(excepcion->bstrSource);
-    *excepcion = EXCEPINFO{};
-    return E_OUTOFMEMORY;
-  }
-  return DISP_E_EXCEPTION;
-}
-
 }  // namespace
 
 Sumidero::Sumidero(const GUID& eventos) : eventos_(eventos) {}
 
-HRESULT Sumidero::QueryInterface(REFIID iid, void** objeto) {
-  if (objeto == nullptr) return E_POINTER;
+IUnknown* Sumidero::Interfaz(REFIID iid) noexcept {
   if (iid == IID_IUnknown || iid == IID_IDispatch || iid == eventos_) {
-    *objeto = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
+    return static_cast<IDispatch*>(this);
   }
-  *objeto = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG Sumidero::AddRef() { return ++referencias_; }
-
-ULONG Sumidero::Release() {
-  const ULONG quedan = --referencias_;
-  if (quedan == 0) delete this;
-  return quedan;
-}
-
-HRESULT Sumidero::GetTypeInfoCount(UINT* cuantas) {
-  if (cuantas == nullptr) return E_POINTER;
-  *cuantas = 0;
-  return S_OK;
-}
-
-HRESULT Sumidero::GetTypeInfo(UINT /*indice*/, LCID /*idioma*/, ITypeInfo** info) {
-  if (info != nullptr) *info = nullptr;
-  return DISP_E_BADINDEX;
+  return nullptr;
 }
 
 HRESULT Sumidero::GetIDsOfNames(REFIID /*iid*/, LPOLESTR* /*nombres*/, UINT cuantos,
@@ -84,9 +48,9 @@ HRESULT Sumidero::Invoke(DISPID id, REFIID /*iid*/, LCID /*idioma*/, WORD /*flag
     Recibir(id, *parametros);
     return S_OK;
   } catch (const std::exception& error) {
-    return Describir(excepcion, error.what());
+    return DescribirExcepcion(excepcion, E_FAIL, kFuente, error.what());
   } catch (...) {
-    return Describir(excepcion, "Error desconocido en un evento de Word");
+    return DescribirExcepcion(excepcion, E_FAIL, kFuente, "Error desconocido en un evento de Word");
   }
 }
 

@@ -4,25 +4,17 @@
 #include <windows.h>
 #include <wrl/client.h>
 
-#include <atomic>
+#include "objeto_com_propio.h"
 
 namespace quillora::com {
 
 // A sink for an outgoing dispinterface: a COM object that Word calls through IDispatch::Invoke
 // with the event's DISPID. No exception leaves it: a failing handler answers DISP_E_EXCEPTION with
 // its message as the description.
-class Sumidero : public IDispatch {
+class Sumidero : public DespachoSinTipos<> {
  public:
   explicit Sumidero(const GUID& eventos);
-  virtual ~Sumidero() = default;
-  Sumidero(const Sumidero&) = delete;
-  Sumidero& operator=(const Sumidero&) = delete;
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objeto) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* cuantas) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT indice, LCID idioma, ITypeInfo** info) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* nombres, UINT cuantos, LCID idioma,
                                           DISPID* ids) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID idioma, WORD flags,
@@ -30,6 +22,8 @@ class Sumidero : public IDispatch {
                                    UINT* argumentoErroneo) override;
 
  protected:
+  IUnknown* Interfaz(REFIID iid) noexcept override;
+
   // Handles one event; events it does not follow are ignored.
   virtual void Recibir(DISPID id, DISPPARAMS& parametros) = 0;
 
@@ -41,16 +35,6 @@ class Sumidero : public IDispatch {
 
  private:
   GUID eventos_;
-  std::atomic<ULONG> referencias_{1};
 };
-
-// Creates a sink, owned by the pointer returned.
-template <typename T, typename... Argumentos>
-Microsoft::WRL::ComPtr<T> NuevoSumidero(Argumentos&&... argumentos) {
-  Microsoft::WRL::ComPtr<T> sumidero;
-  // The new object's own reference goes straight in: MinGW's Attach would add another.
-  *sumidero.GetAddressOf() = new T(std::forward<Argumentos>(argumentos)...);
-  return sumidero;
-}
 
 }  // namespace quillora::com

@@ -82,4 +82,10 @@ VARIANT* Variante::Receptor() {
   return &valor_;
 }
 
+VARIANT Variante::Soltar() {
+  const VARIANT suelto = valor_;
+  VariantInit(&valor_);
+  return suelto;
+}
+
 }  // namespace quillora::com

@@ -34,6 +34,8 @@ class Variante {
   const VARIANT& Valor() const { return valor_; }
   // Empties it and lends it to a call that fills it.
   VARIANT* Receptor();
+  // Hands what it holds to the caller, who must clear it, and is left empty.
+  VARIANT Soltar();
 
  private:
   VARIANT valor_;

@@ -22,26 +22,26 @@ class AplicacionFalsa final : public ObjetoFalso {
                   std::shared_ptr<memory::MemoryApplication> aplicacion)
       : ObjetoFalso(std::move(contexto)), aplicacion_(std::move(aplicacion)) {
     Propiedad(L"Documents", [this](const Argumentos&) {
-      return Valor::Objeto(Documentos(GetContexto(), aplicacion_->GetDocuments()));
+      return Variante::Objeto(Documentos(GetContexto(), aplicacion_->GetDocuments()).Get());
     });
     Propiedad(L"ActiveDocument", [this](const Argumentos&) {
-      return Valor::Objeto(Documento(GetContexto(), aplicacion_->GetActiveDocument()));
+      return Variante::Objeto(Documento(GetContexto(), aplicacion_->GetActiveDocument()).Get());
     });
     Propiedad(L"ActiveWindow", [this](const Argumentos&) {
-      return Valor::Objeto(Ventana(GetContexto(), aplicacion_->GetActiveWindow()));
+      return Variante::Objeto(Ventana(GetContexto(), aplicacion_->GetActiveWindow()).Get());
     });
     Propiedad(L"System", [this](const Argumentos&) {
-      return Valor::Objeto(Sistema(GetContexto(), aplicacion_->GetSystem()));
+      return Variante::Objeto(Sistema(GetContexto(), aplicacion_->GetSystem()).Get());
     });
     Propiedad(L"NormalTemplate", [this](const Argumentos&) {
-      return Valor::Objeto(Plantilla(GetContexto(), aplicacion_->GetNormalTemplate()));
+      return Variante::Objeto(Plantilla(GetContexto(), aplicacion_->GetNormalTemplate()).Get());
     });
     Propiedad(
         L"DisplayScreenTips",
-        [this](const Argumentos&) { return Valor::Logico(aplicacion_->GetDisplayScreenTips()); },
+        [this](const Argumentos&) { return Variante::Logico(aplicacion_->GetDisplayScreenTips()); },
         [this](const Argumentos& valor) { aplicacion_->SetDisplayScreenTips(valor.Logico(0)); });
     Propiedad(L"CommandBars", [this](const Argumentos&) {
-      return Valor::Objeto(Barras(GetContexto(), aplicacion_->GetCommandBars()));
+      return Variante::Objeto(Barras(GetContexto(), aplicacion_->GetCommandBars()).Get());
     });
   }
 
@@ -51,7 +51,7 @@ class AplicacionFalsa final : public ObjetoFalso {
   ComPtr<IConnectionPoint> PuntoDeConexion(REFIID iid) override {
     if (iid != com::kDiidApplicationEvents2) return nullptr;
     const auto ctx = GetContexto();
-    return Nuevo<PuntoConexion>(
+    return com::NuevoObjetoPropio<PuntoConexion>(
         ctx, iid, static_cast<IConnectionPointContainer*>(this),
         [ctx](ComPtr<IDispatch> sumidero) { return ctx->ConectarAplicacion(std::move(sumidero)); },
         [ctx](DWORD cookie) { return ctx->DesconectarAplicacion(cookie); });
@@ -114,7 +114,8 @@ class DocumentosFalsos final : public ObjetoFalso {
  public:
   DocumentosFalsos(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Documents> documentos)
       : ObjetoFalso(std::move(contexto)), documentos_(std::move(documentos)) {
-    Propiedad(L"Count", [this](const Argumentos&) { return Valor::Entero(documentos_->Count()); });
+    Propiedad(L"Count",
+              [this](const Argumentos&) { return Variante::Entero(documentos_->Count()); });
   }
 
  private:
@@ -128,7 +129,7 @@ class SistemaFalso final : public ObjetoFalso {
     Propiedad(
         L"Cursor",
         [this](const Argumentos&) {
-          return Valor::Entero(static_cast<std::int32_t>(sistema_->GetCursor()));
+          return Variante::Entero(static_cast<std::int32_t>(sistema_->GetCursor()));
         },
         [this](const Argumentos& valor) {
           sistema_->SetCursor(static_cast<word::Cursor>(valor.Entero(0)));
@@ -144,11 +145,11 @@ class PlantillaFalsa final : public ObjetoFalso {
   PlantillaFalsa(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Template> plantilla)
       : ObjetoFalso(std::move(contexto)), plantilla_(std::move(plantilla)) {
     Propiedad(
-        L"Saved", [this](const Argumentos&) { return Valor::Logico(plantilla_->GetSaved()); },
+        L"Saved", [this](const Argumentos&) { return Variante::Logico(plantilla_->GetSaved()); },
         [this](const Argumentos& valor) { plantilla_->SetSaved(valor.Logico(0)); });
     Metodo(L"Save", {}, [this](const Argumentos&) {
       plantilla_->Save();
-      return Valor();
+      return Variante();
     });
   }
 

@@ -1,7 +1,5 @@
 #include "argumentos.h"
 
-#include "valor.h"
-
 namespace quillora::word_falso {
 
 Argumentos::Argumentos(const DISPPARAMS& llamada, std::size_t parametros)
@@ -41,17 +39,17 @@ const VARIANT& Argumentos::Crudo(std::size_t posicion) const {
   return *valores_[posicion];
 }
 
-VARIANT Argumentos::Convertido(std::size_t posicion, VARTYPE tipo) const {
-  VARIANT convertido;
-  VariantInit(&convertido);
-  if (FAILED(VariantChangeType(&convertido, const_cast<VARIANT*>(&Crudo(posicion)), 0, tipo))) {
+com::Variante Argumentos::Convertido(std::size_t posicion, VARTYPE tipo) const {
+  com::Variante convertido;
+  if (FAILED(VariantChangeType(convertido.Receptor(), const_cast<VARIANT*>(&Crudo(posicion)), 0,
+                               tipo))) {
     throw ErrorDespacho{DISP_E_TYPEMISMATCH};
   }
   return convertido;
 }
 
 std::int32_t Argumentos::Entero(std::size_t posicion) const {
-  return Convertido(posicion, VT_I4).lVal;
+  return Convertido(posicion, VT_I4).Valor().lVal;
 }
 
 std::int32_t Argumentos::Entero(std::size_t posicion, std::int32_t siFalta) const {
@@ -59,7 +57,7 @@ std::int32_t Argumentos::Entero(std::size_t posicion, std::int32_t siFalta) cons
 }
 
 bool Argumentos::Logico(std::size_t posicion) const {
-  return Convertido(posicion, VT_BOOL).boolVal != VARIANT_FALSE;
+  return Convertido(posicion, VT_BOOL).Valor().boolVal != VARIANT_FALSE;
 }
 
 bool Argumentos::Logico(std::size_t posicion, bool siFalta) const {
@@ -67,10 +65,7 @@ bool Argumentos::Logico(std::size_t posicion, bool siFalta) const {
 }
 
 std::string Argumentos::Texto(std::size_t posicion) const {
-  auto convertido = Convertido(posicion, VT_BSTR);
-  auto texto = DeBstr(convertido.bstrVal);
-  VariantClear(&convertido);
-  return texto;
+  return com::DeBstr(Convertido(posicion, VT_BSTR).Valor().bstrVal);
 }
 
 std::string Argumentos::Texto(std::size_t posicion, const std::string& siFalta) const {
@@ -78,11 +73,7 @@ std::string Argumentos::Texto(std::size_t posicion, const std::string& siFalta) 
 }
 
 Microsoft::WRL::ComPtr<IDispatch> Argumentos::Objeto(std::size_t posicion) const {
-  auto convertido = Convertido(posicion, VT_DISPATCH);
-  // The converted value's reference is handed over as it is.
-  Microsoft::WRL::ComPtr<IDispatch> objeto;
-  *objeto.GetAddressOf() = convertido.pdispVal;
-  return objeto;
+  return Convertido(posicion, VT_DISPATCH).Valor().pdispVal;
 }
 
 }  // namespace quillora::word_falso

@@ -9,7 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "variante.h"
+
 namespace quillora::word_falso {
+
+// A failure of the call itself rather than of Word: its HRESULT goes back as it is.
+struct ErrorDespacho {
+  HRESULT hr;
+};
 
 // The arguments of one call, by the position of the member's parameters; named arguments are put
 // in their parameter's place. A missing argument the member needs, or one that does not convert
@@ -37,7 +44,7 @@ class Argumentos {
  private:
   Argumentos() = default;
   // The argument converted to `tipo`.
-  VARIANT Convertido(std::size_t posicion, VARTYPE tipo) const;
+  com::Variante Convertido(std::size_t posicion, VARTYPE tipo) const;
 
   std::vector<const VARIANT*> valores_;  // null where left out
 };

@@ -18,16 +18,17 @@ class BarrasFalsas final : public ObjetoFalso {
     Propiedad(L"Item", {L"Index"}, [this](const Argumentos& argumentos) {
       const auto barra = argumentos.Crudo(0).vt == VT_BSTR ? barras_->Item(argumentos.Texto(0))
                                                            : barras_->Item(argumentos.Entero(0));
-      return Valor::Objeto(Barra(GetContexto(), barra));
+      return Variante::Objeto(Barra(GetContexto(), barra).Get());
     });
-    Propiedad(L"Count", [this](const Argumentos&) { return Valor::Entero(barras_->Count()); });
+    Propiedad(L"Count", [this](const Argumentos&) { return Variante::Entero(barras_->Count()); });
     // Add(Name, Position, MenuBar, Temporary): msoBarTop when the position is left out.
     Metodo(L"Add", {L"Name", L"Position", L"MenuBar", L"Temporary"},
            [this](const Argumentos& argumentos) {
-             return Valor::Objeto(
+             return Variante::Objeto(
                  Barra(GetContexto(),
                        barras_->Add(argumentos.Texto(0, ""), argumentos.Entero(1, 1),
-                                    argumentos.Logico(2, false), argumentos.Logico(3, false))));
+                                    argumentos.Logico(2, false), argumentos.Logico(3, false)))
+                     .Get());
            });
   }
 
@@ -40,14 +41,14 @@ class BarraFalsa final : public ObjetoFalso {
   BarraFalsa(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::CommandBar> barra)
       : ObjetoFalso(std::move(contexto)), barra_(std::move(barra)) {
     Propiedad(L"Controls", [this](const Argumentos&) {
-      return Valor::Objeto(Controles(GetContexto(), barra_->GetControls()));
+      return Variante::Objeto(Controles(GetContexto(), barra_->GetControls()).Get());
     });
     Metodo(L"Delete", {}, [this](const Argumentos&) {
       barra_->Delete();
-      return Valor();
+      return Variante();
     });
     Propiedad(
-        L"Enabled", [this](const Argumentos&) { return Valor::Logico(barra_->GetEnabled()); },
+        L"Enabled", [this](const Argumentos&) { return Variante::Logico(barra_->GetEnabled()); },
         [this](const Argumentos& valor) { barra_->SetEnabled(valor.Logico(0)); });
     // The fake finds controls by Tag only; other criteria are not implemented.
     Metodo(L"FindControl", {L"Type", L"Id", L"Tag", L"Visible", L"Recursive"},
@@ -55,20 +56,20 @@ class BarraFalsa final : public ObjetoFalso {
              for (const std::size_t criterio : {0U, 1U, 3U, 4U}) {
                if (argumentos.Presente(criterio)) throw ErrorDespacho{E_NOTIMPL};
              }
-             return Valor::Objeto(
-                 Control(GetContexto(), barra_->FindControl(argumentos.Texto(2, ""))));
+             return Variante::Objeto(
+                 Control(GetContexto(), barra_->FindControl(argumentos.Texto(2, ""))).Get());
            });
     Propiedad(
-        L"Name", [this](const Argumentos&) { return Valor::Texto(barra_->GetName()); },
+        L"Name", [this](const Argumentos&) { return Variante::Texto(barra_->GetName()); },
         [this](const Argumentos& valor) { barra_->SetName(valor.Texto(0)); });
     Propiedad(
-        L"Position", [this](const Argumentos&) { return Valor::Entero(barra_->GetPosition()); },
+        L"Position", [this](const Argumentos&) { return Variante::Entero(barra_->GetPosition()); },
         [this](const Argumentos& valor) { barra_->SetPosition(valor.Entero(0)); });
     Propiedad(
-        L"Visible", [this](const Argumentos&) { return Valor::Logico(barra_->GetVisible()); },
+        L"Visible", [this](const Argumentos&) { return Variante::Logico(barra_->GetVisible()); },
         [this](const Argumentos& valor) { barra_->SetVisible(valor.Logico(0)); });
     Propiedad(
-        L"Width", [this](const Argumentos&) { return Valor::Entero(barra_->GetWidth()); },
+        L"Width", [this](const Argumentos&) { return Variante::Entero(barra_->GetWidth()); },
         [this](const Argumentos& valor) { barra_->SetWidth(valor.Entero(0)); });
   }
 
@@ -90,10 +91,10 @@ class ControlesFalsos final : public ObjetoFalso {
              agregar.Parameter = argumentos.Texto(2, agregar.Parameter);
              agregar.Before = argumentos.Entero(3, agregar.Before);
              agregar.Temporary = argumentos.Logico(4, agregar.Temporary);
-             return Valor::Objeto(Control(GetContexto(), controles_->Add(agregar)));
+             return Variante::Objeto(Control(GetContexto(), controles_->Add(agregar)).Get());
            });
     Propiedad(L"Item", {L"Index"}, [this](const Argumentos& argumentos) {
-      return Valor::Objeto(Control(GetContexto(), controles_->Item(argumentos.Entero(0))));
+      return Variante::Objeto(Control(GetContexto(), controles_->Item(argumentos.Entero(0))).Get());
     });
   }
 
@@ -115,16 +116,16 @@ class ControlFalso final : public ObjetoFalso {
     Texto(L"TooltipText", &CommandBarControl::GetTooltipText, &CommandBarControl::SetTooltipText);
     Propiedad(
         L"BeginGroup",
-        [this](const Argumentos&) { return Valor::Logico(control_->GetBeginGroup()); },
+        [this](const Argumentos&) { return Variante::Logico(control_->GetBeginGroup()); },
         [this](const Argumentos& valor) { control_->SetBeginGroup(valor.Logico(0)); });
     Propiedad(
-        L"Visible", [this](const Argumentos&) { return Valor::Logico(control_->GetVisible()); },
+        L"Visible", [this](const Argumentos&) { return Variante::Logico(control_->GetVisible()); },
         [this](const Argumentos& valor) { control_->SetVisible(valor.Logico(0)); });
     Propiedad(
-        L"FaceId", [this](const Argumentos&) { return Valor::Entero(control_->GetFaceId()); },
+        L"FaceId", [this](const Argumentos&) { return Variante::Entero(control_->GetFaceId()); },
         [this](const Argumentos& valor) { control_->SetFaceId(valor.Entero(0)); });
     Propiedad(
-        L"Style", [this](const Argumentos&) { return Valor::Entero(control_->GetStyle()); },
+        L"Style", [this](const Argumentos&) { return Variante::Entero(control_->GetStyle()); },
         [this](const Argumentos& valor) { control_->SetStyle(valor.Entero(0)); });
     if (GetContexto()->GetOpciones().imagenesBotones) {
       PropiedadSoloEscritura(L"Picture", [this](const Argumentos& valor) { Imagen(valor, false); });
@@ -132,7 +133,7 @@ class ControlFalso final : public ObjetoFalso {
     }
     Metodo(L"Delete", {L"Temporary"}, [this](const Argumentos&) {
       control_->Delete();
-      return Valor();
+      return Variante();
     });
   }
 
@@ -143,7 +144,7 @@ class ControlFalso final : public ObjetoFalso {
     if (iid != com::kDiidCommandBarButtonEvents) return nullptr;
     const auto contexto = GetContexto();
     const auto control = control_;
-    return Nuevo<PuntoConexion>(
+    return com::NuevoObjetoPropio<PuntoConexion>(
         contexto, iid, static_cast<IConnectionPointContainer*>(this),
         [contexto, control](ComPtr<IDispatch> sumidero) {
           const auto cookie = static_cast<DWORD>(control->AddClickHandler(
@@ -168,7 +169,7 @@ class ControlFalso final : public ObjetoFalso {
   void Texto(std::wstring nombre, Lectura leer, Escritura escribir) {
     Propiedad(
         std::move(nombre),
-        [this, leer](const Argumentos&) { return Valor::Texto(((*control_).*leer)()); },
+        [this, leer](const Argumentos&) { return Variante::Texto(((*control_).*leer)()); },
         [this, escribir](const Argumentos& valor) { ((*control_).*escribir)(valor.Texto(0)); });
   }
 

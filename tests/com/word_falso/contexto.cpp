@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "valor.h"
+#include "variante.h"
 
 namespace quillora::word_falso {
 
@@ -41,7 +41,7 @@ void Contexto::Lanzar(IDispatch* sumidero, DISPID id, std::vector<VARIANT> argum
                                       &parametros, nullptr, &excepcion, &argumentoErroneo);
   // Word takes no notice of what a sink answers; the fake keeps it for tests.
   ultimaDescripcion_ =
-      ultimoResultado_ == DISP_E_EXCEPTION ? DeBstr(excepcion.bstrDescription) : "";
+      ultimoResultado_ == DISP_E_EXCEPTION ? com::DeBstr(excepcion.bstrDescription) : "";
   SysFreeString(excepcion.bstrSource);
   SysFreeString(excepcion.bstrDescription);
   SysFreeString(excepcion.bstrHelpFile);

@@ -13,19 +13,20 @@ class DocumentoFalso final : public ObjetoFalso {
   DocumentoFalso(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Document> documento)
       : ObjetoFalso(std::move(contexto)), documento_(std::move(documento)) {
     Propiedad(L"Comments", [this](const Argumentos&) {
-      return Valor::Objeto(Comentarios(GetContexto(), documento_->GetComments()));
+      return Variante::Objeto(Comentarios(GetContexto(), documento_->GetComments()).Get());
     });
     Propiedad(L"ActiveWindow", [this](const Argumentos&) {
-      return Valor::Objeto(Ventana(GetContexto(), documento_->GetActiveWindow()));
+      return Variante::Objeto(Ventana(GetContexto(), documento_->GetActiveWindow()).Get());
     });
     // Range(Start, End): the whole main text when both are left out.
     Metodo(L"Range", {L"Start", L"End"}, [this](const Argumentos& argumentos) {
       if (!argumentos.Presente(0) && !argumentos.Presente(1)) {
-        return Valor::Objeto(Rango(GetContexto(), documento_->Range()));
+        return Variante::Objeto(Rango(GetContexto(), documento_->Range()).Get());
       }
       const auto fin =
           argumentos.Presente(1) ? argumentos.Entero(1) : documento_->Range()->GetEnd();
-      return Valor::Objeto(Rango(GetContexto(), documento_->Range(argumentos.Entero(0, 0), fin)));
+      return Variante::Objeto(
+          Rango(GetContexto(), documento_->Range(argumentos.Entero(0, 0), fin)).Get());
     });
   }
 
@@ -37,16 +38,18 @@ class ComentariosFalsos final : public ObjetoFalso {
  public:
   ComentariosFalsos(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Comments> comentarios)
       : ObjetoFalso(std::move(contexto)), comentarios_(std::move(comentarios)) {
-    Propiedad(L"Count", [this](const Argumentos&) { return Valor::Entero(comentarios_->Count()); });
+    Propiedad(L"Count",
+              [this](const Argumentos&) { return Variante::Entero(comentarios_->Count()); });
     Metodo(L"Item", {L"Index"}, [this](const Argumentos& argumentos) {
-      return Valor::Objeto(Comentario(GetContexto(), comentarios_->Item(argumentos.Entero(0))));
+      return Variante::Objeto(
+          Comentario(GetContexto(), comentarios_->Item(argumentos.Entero(0))).Get());
     });
     // Add(Range, Text): the range must be one of this Word's.
     Metodo(L"Add", {L"Range", L"Text"}, [this](const Argumentos& argumentos) {
       const auto rango = RangoDe(argumentos.Objeto(0).Get());
       if (!rango) throw ErrorDespacho{DISP_E_TYPEMISMATCH};
-      return Valor::Objeto(
-          Comentario(GetContexto(), comentarios_->Add(*rango, argumentos.Texto(1, ""))));
+      return Variante::Objeto(
+          Comentario(GetContexto(), comentarios_->Add(*rango, argumentos.Texto(1, ""))).Get());
     });
   }
 
@@ -59,20 +62,21 @@ class ComentarioFalso final : public ObjetoFalso {
   ComentarioFalso(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Comment> comentario)
       : ObjetoFalso(std::move(contexto)), comentario_(std::move(comentario)) {
     Propiedad(
-        L"Initial", [this](const Argumentos&) { return Valor::Texto(comentario_->GetInitial()); },
+        L"Initial",
+        [this](const Argumentos&) { return Variante::Texto(comentario_->GetInitial()); },
         [this](const Argumentos& valor) { comentario_->SetInitial(valor.Texto(0)); });
     Propiedad(
-        L"Author", [this](const Argumentos&) { return Valor::Texto(comentario_->GetAuthor()); },
+        L"Author", [this](const Argumentos&) { return Variante::Texto(comentario_->GetAuthor()); },
         [this](const Argumentos& valor) { comentario_->SetAuthor(valor.Texto(0)); });
     Propiedad(L"Scope", [this](const Argumentos&) {
-      return Valor::Objeto(Rango(GetContexto(), comentario_->GetScope()));
+      return Variante::Objeto(Rango(GetContexto(), comentario_->GetScope()).Get());
     });
     Propiedad(L"Range", [this](const Argumentos&) {
-      return Valor::Objeto(Rango(GetContexto(), comentario_->GetRange()));
+      return Variante::Objeto(Rango(GetContexto(), comentario_->GetRange()).Get());
     });
     Metodo(L"Delete", {}, [this](const Argumentos&) {
       comentario_->Delete();
-      return Valor();
+      return Variante();
     });
   }
 

@@ -5,6 +5,8 @@
 #include <exception>
 #include <new>
 
+#include "error_com.h"
+
 namespace quillora::word_falso {
 
 namespace {
@@ -18,22 +20,6 @@ bool MismoNombre(const std::wstring& a, const wchar_t* b) {
 
 // Word reports its own errors with this code, and the message as the description.
 constexpr HRESULT kErrorDeWord = static_cast<HRESULT>(0x800A1066);
-
-// Answers the HRESULT of a failed member: DISP_E_EXCEPTION, with the message as description.
-HRESULT Describir(EXCEPINFO* excepcion, const char* mensaje) noexcept {
-  if (excepcion == nullptr) return DISP_E_EXCEPTION;
-  *excepcion = EXCEPINFO{};
-  excepcion->scode = kErrorDeWord;
-  try {
-    excepcion->bstrSource = ABstr("Microsoft Word");
-    excepcion->bstrDescription = ABstr(mensaje);
-  } catch (const std::bad_alloc&) {
-    SysFreeString(excepcion->bstrSource);
-    *excepcion = EXCEPINFO{};
-    return E_OUTOFMEMORY;
-  }
-  return DISP_E_EXCEPTION;
-}
 
 }  // namespace
 
@@ -51,37 +37,12 @@ void ObjetoFalso::HacerUnico(const Contexto::Clave& clave) {
   contexto_->RegistrarUnico(clave, this);
 }
 
-HRESULT ObjetoFalso::QueryInterface(REFIID iid, void** objeto) {
-  if (objeto == nullptr) return E_POINTER;
-  *objeto = nullptr;
-  if (iid == IID_IUnknown || iid == IID_IDispatch) {
-    *objeto = static_cast<IDispatch*>(this);
-  } else if (iid == IID_IConnectionPointContainer && TienePuntosDeConexion()) {
-    *objeto = static_cast<IConnectionPointContainer*>(this);
-  } else {
-    return E_NOINTERFACE;
+IUnknown* ObjetoFalso::Interfaz(REFIID iid) noexcept {
+  if (iid == IID_IUnknown || iid == IID_IDispatch) return static_cast<IDispatch*>(this);
+  if (iid == IID_IConnectionPointContainer && TienePuntosDeConexion()) {
+    return static_cast<IConnectionPointContainer*>(this);
   }
-  AddRef();
-  return S_OK;
-}
-
-ULONG ObjetoFalso::AddRef() { return ++referencias_; }
-
-ULONG ObjetoFalso::Release() {
-  const ULONG quedan = --referencias_;
-  if (quedan == 0) delete this;
-  return quedan;
-}
-
-HRESULT ObjetoFalso::GetTypeInfoCount(UINT* cuantas) {
-  if (cuantas == nullptr) return E_POINTER;
-  *cuantas = 0;
-  return S_OK;
-}
-
-HRESULT ObjetoFalso::GetTypeInfo(UINT /*indice*/, LCID /*idioma*/, ITypeInfo** info) {
-  if (info != nullptr) *info = nullptr;
-  return DISP_E_BADINDEX;
+  return nullptr;
 }
 
 HRESULT ObjetoFalso::GetIDsOfNames(REFIID /*iid*/, LPOLESTR* nombres, UINT cuantos, LCID /*idioma*/,
@@ -119,7 +80,7 @@ HRESULT ObjetoFalso::Invoke(DISPID id, REFIID /*iid*/, LCID /*idioma*/, WORD fla
   } catch (const ErrorDespacho& error) {
     return error.hr;
   } catch (const std::exception& error) {
-    return Describir(excepcion, error.what());
+    return com::DescribirExcepcion(excepcion, kErrorDeWord, "Microsoft Word", error.what());
   } catch (...) {
     return E_UNEXPECTED;
   }
@@ -144,7 +105,7 @@ HRESULT ObjetoFalso::Ejecutar(const Miembro& miembro, WORD flags, const DISPPARA
   }
   if (accion == nullptr) return DISP_E_MEMBERNOTFOUND;
   auto valor = (*accion)(Argumentos(parametros, miembro.parametros.size()));
-  if (resultado != nullptr) valor.Entregar(resultado);
+  if (resultado != nullptr) *resultado = valor.Soltar();
   return S_OK;
 }
 

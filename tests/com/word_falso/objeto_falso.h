@@ -13,9 +13,12 @@
 
 #include "argumentos.h"
 #include "contexto.h"
-#include "valor.h"
+#include "objeto_com_propio.h"
+#include "variante.h"
 
 namespace quillora::word_falso {
+
+using com::Variante;
 
 // A COM object of the fake: IDispatch over a table of members that a subclass fills in, found by
 // name without regard to case, as Word's are. A property answers DISPATCH_PROPERTYGET (and
@@ -24,19 +27,11 @@ namespace quillora::word_falso {
 // message; an ErrorDespacho answers its own HRESULT.
 //
 // Objects with connection points also answer IConnectionPointContainer.
-class ObjetoFalso : public IDispatch, public IConnectionPointContainer {
+class ObjetoFalso : public com::DespachoSinTipos<IConnectionPointContainer> {
  public:
   explicit ObjetoFalso(std::shared_ptr<Contexto> contexto);
-  virtual ~ObjetoFalso();
-  ObjetoFalso(const ObjetoFalso&) = delete;
-  ObjetoFalso& operator=(const ObjetoFalso&) = delete;
+  ~ObjetoFalso() override;
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objeto) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
-
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* cuantas) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT indice, LCID idioma, ITypeInfo** info) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* nombres, UINT cuantos, LCID idioma,
                                           DISPID* ids) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID idioma, WORD flags,
@@ -50,7 +45,9 @@ class ObjetoFalso : public IDispatch, public IConnectionPointContainer {
   void HacerUnico(const Contexto::Clave& clave);
 
  protected:
-  using Lector = std::function<Valor(const Argumentos&)>;
+  using Lector = std::function<Variante(const Argumentos&)>;
+
+  IUnknown* Interfaz(REFIID iid) noexcept override;
   using Escritor = std::function<void(const Argumentos&)>;
 
   void Propiedad(std::wstring nombre, Lector leer, Escritor escribir = nullptr);
@@ -83,17 +80,7 @@ class ObjetoFalso : public IDispatch, public IConnectionPointContainer {
   std::shared_ptr<Contexto> contexto_;
   std::vector<Miembro> miembros_;
   std::optional<Contexto::Clave> clave_;
-  ULONG referencias_ = 1;
 };
-
-// Creates an object of the fake, owned by the pointer returned.
-template <typename T, typename... Argumentos>
-Microsoft::WRL::ComPtr<T> Nuevo(Argumentos&&... argumentos) {
-  Microsoft::WRL::ComPtr<T> objeto;
-  // The new object's own reference goes straight in: MinGW's Attach would add another.
-  *objeto.GetAddressOf() = new T(std::forward<Argumentos>(argumentos)...);
-  return objeto;
-}
 
 // The one object of class T for `modelo` (built from the context and the model), or Nothing for
 // no model.
@@ -103,7 +90,7 @@ Microsoft::WRL::ComPtr<IDispatch> Unico(const std::shared_ptr<Contexto>& context
   if (!modelo) return nullptr;
   const Contexto::Clave clave{static_cast<const void*>(modelo.get()), typeid(T)};
   if (auto* existente = contexto->Unico(clave)) return static_cast<IDispatch*>(existente);
-  auto nuevo = Nuevo<T>(contexto, modelo);
+  auto nuevo = com::NuevoObjetoPropio<T>(contexto, modelo);
   nuevo->HacerUnico(clave);
   return nuevo;
 }
@@ -113,7 +100,7 @@ template <typename T, typename M>
 Microsoft::WRL::ComPtr<IDispatch> Otro(const std::shared_ptr<Contexto>& contexto,
                                        const std::shared_ptr<M>& modelo) {
   if (!modelo) return nullptr;
-  return Nuevo<T>(contexto, modelo);
+  return com::NuevoObjetoPropio<T>(contexto, modelo);
 }
 
 }  // namespace quillora::word_falso

@@ -20,21 +20,10 @@ PuntoConexion::PuntoConexion(std::shared_ptr<Contexto> contexto, const GUID& eve
 
 PuntoConexion::~PuntoConexion() { contexto_->Muere(); }
 
-HRESULT PuntoConexion::QueryInterface(REFIID iid, void** objeto) {
-  if (objeto == nullptr) return E_POINTER;
-  *objeto = nullptr;
-  if (iid != IID_IUnknown && iid != IID_IConnectionPoint) return E_NOINTERFACE;
-  *objeto = static_cast<IConnectionPoint*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG PuntoConexion::AddRef() { return ++referencias_; }
-
-ULONG PuntoConexion::Release() {
-  const ULONG quedan = --referencias_;
-  if (quedan == 0) delete this;
-  return quedan;
+IUnknown* PuntoConexion::Interfaz(REFIID iid) noexcept {
+  if (iid == IID_IUnknown || iid == IID_IConnectionPoint)
+    return static_cast<IConnectionPoint*>(this);
+  return nullptr;
 }
 
 HRESULT PuntoConexion::GetConnectionInterface(IID* iid) {

@@ -8,12 +8,13 @@
 #include <memory>
 
 #include "contexto.h"
+#include "objeto_com_propio.h"
 
 namespace quillora::word_falso {
 
 // A connection point of the fake for one outgoing dispinterface. A sink must answer that
 // interface's IID, as Office asks it to; what connecting and disconnecting do is the owner's.
-class PuntoConexion final : public IConnectionPoint {
+class PuntoConexion final : public com::ObjetoComPropio<IConnectionPoint> {
  public:
   using Conectar = std::function<DWORD(Microsoft::WRL::ComPtr<IDispatch> sumidero)>;
   // False when no connection has the cookie.
@@ -22,13 +23,7 @@ class PuntoConexion final : public IConnectionPoint {
   PuntoConexion(std::shared_ptr<Contexto> contexto, const GUID& eventos,
                 Microsoft::WRL::ComPtr<IConnectionPointContainer> contenedor, Conectar conectar,
                 Desconectar desconectar);
-  ~PuntoConexion();
-  PuntoConexion(const PuntoConexion&) = delete;
-  PuntoConexion& operator=(const PuntoConexion&) = delete;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objeto) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
+  ~PuntoConexion() override;
 
   HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
   HRESULT STDMETHODCALLTYPE
@@ -37,13 +32,15 @@ class PuntoConexion final : public IConnectionPoint {
   HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
   HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** conexiones) override;
 
+ protected:
+  IUnknown* Interfaz(REFIID iid) noexcept override;
+
  private:
   std::shared_ptr<Contexto> contexto_;
   GUID eventos_;
   Microsoft::WRL::ComPtr<IConnectionPointContainer> contenedor_;
   Conectar conectar_;
   Desconectar desconectar_;
-  ULONG referencias_ = 1;
 };
 
 }  // namespace quillora::word_falso

@@ -25,33 +25,34 @@ class RangoFalso final : public ObjetoFalso {
   RangoFalso(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Range> rango)
       : ObjetoFalso(std::move(contexto)), rango_(std::move(rango)) {
     Propiedad(
-        L"Text", [this](const Argumentos&) { return Valor::Texto(rango_->GetText()); },
+        L"Text", [this](const Argumentos&) { return Variante::Texto(rango_->GetText()); },
         [this](const Argumentos& valor) { rango_->SetText(valor.Texto(0)); });
-    Propiedad(L"Start", [this](const Argumentos&) { return Valor::Entero(rango_->GetStart()); });
-    Propiedad(L"End", [this](const Argumentos&) { return Valor::Entero(rango_->GetEnd()); });
+    Propiedad(L"Start", [this](const Argumentos&) { return Variante::Entero(rango_->GetStart()); });
+    Propiedad(L"End", [this](const Argumentos&) { return Variante::Entero(rango_->GetEnd()); });
     Metodo(L"SetRange", {L"Start", L"End"}, [this](const Argumentos& argumentos) {
       rango_->SetRange(argumentos.Entero(0), argumentos.Entero(1));
-      return Valor();
+      return Variante();
     });
     Propiedad(L"Words", [this](const Argumentos&) {
-      return Valor::Objeto(Palabras(GetContexto(), rango_->GetWords()));
+      return Variante::Objeto(Palabras(GetContexto(), rango_->GetWords()).Get());
     });
     Propiedad(L"Paragraphs", [this](const Argumentos&) {
-      return Valor::Objeto(Parrafos(GetContexto(), rango_->GetParagraphs()));
+      return Variante::Objeto(Parrafos(GetContexto(), rango_->GetParagraphs()).Get());
     });
     Propiedad(L"Comments", [this](const Argumentos&) {
-      return Valor::Objeto(Comentarios(GetContexto(), rango_->GetComments()));
+      return Variante::Objeto(Comentarios(GetContexto(), rango_->GetComments()).Get());
     });
     Propiedad(L"Parent", [this](const Argumentos&) {
-      return Valor::Objeto(Documento(GetContexto(), rango_->GetParent()));
+      return Variante::Objeto(Documento(GetContexto(), rango_->GetParent()).Get());
     });
     Metodo(L"Next", {L"Unit", L"Count"}, [this](const Argumentos& argumentos) {
-      return Valor::Objeto(
-          Rango(GetContexto(), rango_->Next(UnidadDe(argumentos), argumentos.Entero(1, 1))));
+      return Variante::Objeto(
+          Rango(GetContexto(), rango_->Next(UnidadDe(argumentos), argumentos.Entero(1, 1))).Get());
     });
     Metodo(L"Previous", {L"Unit", L"Count"}, [this](const Argumentos& argumentos) {
-      return Valor::Objeto(
-          Rango(GetContexto(), rango_->Previous(UnidadDe(argumentos), argumentos.Entero(1, 1))));
+      return Variante::Objeto(
+          Rango(GetContexto(), rango_->Previous(UnidadDe(argumentos), argumentos.Entero(1, 1)))
+              .Get());
     });
   }
 
@@ -65,12 +66,12 @@ class PalabrasFalsas final : public ObjetoFalso {
  public:
   PalabrasFalsas(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Words> palabras)
       : ObjetoFalso(std::move(contexto)), palabras_(std::move(palabras)) {
-    Propiedad(L"Count", [this](const Argumentos&) { return Valor::Entero(palabras_->Count()); });
+    Propiedad(L"Count", [this](const Argumentos&) { return Variante::Entero(palabras_->Count()); });
     Propiedad(L"First", [this](const Argumentos&) {
-      return Valor::Objeto(Rango(GetContexto(), palabras_->GetFirst()));
+      return Variante::Objeto(Rango(GetContexto(), palabras_->GetFirst()).Get());
     });
     Metodo(L"Item", {L"Index"}, [this](const Argumentos& argumentos) {
-      return Valor::Objeto(Rango(GetContexto(), palabras_->Item(argumentos.Entero(0))));
+      return Variante::Objeto(Rango(GetContexto(), palabras_->Item(argumentos.Entero(0))).Get());
     });
   }
 
@@ -83,7 +84,7 @@ class ParrafoFalso final : public ObjetoFalso {
   ParrafoFalso(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Paragraph> parrafo)
       : ObjetoFalso(std::move(contexto)), parrafo_(std::move(parrafo)) {
     Propiedad(L"Range", [this](const Argumentos&) {
-      return Valor::Objeto(Rango(GetContexto(), parrafo_->GetRange()));
+      return Variante::Objeto(Rango(GetContexto(), parrafo_->GetRange()).Get());
     });
   }
 
@@ -95,9 +96,9 @@ class ParrafosFalsos final : public ObjetoFalso {
  public:
   ParrafosFalsos(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Paragraphs> parrafos)
       : ObjetoFalso(std::move(contexto)), parrafos_(std::move(parrafos)) {
-    Propiedad(L"Count", [this](const Argumentos&) { return Valor::Entero(parrafos_->Count()); });
+    Propiedad(L"Count", [this](const Argumentos&) { return Variante::Entero(parrafos_->Count()); });
     Metodo(L"Item", {L"Index"}, [this](const Argumentos& argumentos) {
-      return Valor::Objeto(Parrafo(GetContexto(), parrafos_->Item(argumentos.Entero(0))));
+      return Variante::Objeto(Parrafo(GetContexto(), parrafos_->Item(argumentos.Entero(0))).Get());
     });
   }
 

@@ -12,10 +12,10 @@ class SeleccionFalsa final : public ObjetoFalso {
   SeleccionFalsa(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Selection> seleccion)
       : ObjetoFalso(std::move(contexto)), seleccion_(std::move(seleccion)) {
     Propiedad(L"Start",
-              [this](const Argumentos&) { return Valor::Entero(seleccion_->GetStart()); });
-    Propiedad(L"End", [this](const Argumentos&) { return Valor::Entero(seleccion_->GetEnd()); });
+              [this](const Argumentos&) { return Variante::Entero(seleccion_->GetStart()); });
+    Propiedad(L"End", [this](const Argumentos&) { return Variante::Entero(seleccion_->GetEnd()); });
     Propiedad(L"Comments", [this](const Argumentos&) {
-      return Valor::Objeto(Comentarios(GetContexto(), seleccion_->GetComments()));
+      return Variante::Objeto(Comentarios(GetContexto(), seleccion_->GetComments()).Get());
     });
   }
 
@@ -28,7 +28,7 @@ class RevisorFalso final : public ObjetoFalso {
   RevisorFalso(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Reviewer> revisor)
       : ObjetoFalso(std::move(contexto)), revisor_(std::move(revisor)) {
     Propiedad(
-        L"Visible", [this](const Argumentos&) { return Valor::Logico(revisor_->GetVisible()); },
+        L"Visible", [this](const Argumentos&) { return Variante::Logico(revisor_->GetVisible()); },
         [this](const Argumentos& valor) { revisor_->SetVisible(valor.Logico(0)); });
   }
 
@@ -41,8 +41,8 @@ class RevisoresFalsos final : public ObjetoFalso {
   RevisoresFalsos(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Reviewers> revisores)
       : ObjetoFalso(std::move(contexto)), revisores_(std::move(revisores)) {
     Metodo(L"Item", {L"Index"}, [this](const Argumentos& argumentos) {
-      return Valor::Objeto(
-          Otro<RevisorFalso>(GetContexto(), revisores_->Item(argumentos.Texto(0))));
+      return Variante::Objeto(
+          Otro<RevisorFalso>(GetContexto(), revisores_->Item(argumentos.Texto(0))).Get());
     });
   }
 
@@ -57,7 +57,7 @@ class VistaFalsa final : public ObjetoFalso {
       : ObjetoFalso(std::move(contexto)), vista_(std::move(vista)) {
     if (!GetContexto()->GetOpciones().revisores) return;
     Propiedad(L"Reviewers", [this](const Argumentos&) {
-      return Valor::Objeto(Otro<RevisoresFalsos>(GetContexto(), vista_->GetReviewers()));
+      return Variante::Objeto(Otro<RevisoresFalsos>(GetContexto(), vista_->GetReviewers()).Get());
     });
   }
 
@@ -70,10 +70,10 @@ class VentanaFalsa final : public ObjetoFalso {
   VentanaFalsa(std::shared_ptr<Contexto> contexto, std::shared_ptr<word::Window> ventana)
       : ObjetoFalso(std::move(contexto)), ventana_(std::move(ventana)) {
     Propiedad(L"Selection", [this](const Argumentos&) {
-      return Valor::Objeto(Seleccion(GetContexto(), ventana_->GetSelection()));
+      return Variante::Objeto(Seleccion(GetContexto(), ventana_->GetSelection()).Get());
     });
     Propiedad(L"View", [this](const Argumentos&) {
-      return Valor::Objeto(Vista(GetContexto(), ventana_->GetView()));
+      return Variante::Objeto(Vista(GetContexto(), ventana_->GetView()).Get());
     });
   }
 
