@@ -6,6 +6,7 @@
 
 #include "hresult.h"
 #include "modulo.h"
+#include "objeto_com_propio.h"
 #include "objeto_connect.h"
 #include "servicios_win32.h"
 
@@ -13,25 +14,8 @@ namespace quillora::complemento {
 
 namespace {
 
-class FabricaConnect final : public IClassFactory {
+class FabricaConnect final : public com::ObjetoComPropio<IClassFactory> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objeto) override {
-    if (objeto == nullptr) return E_POINTER;
-    if (iid != IID_IUnknown && iid != IID_IClassFactory) {
-      *objeto = nullptr;
-      return E_NOINTERFACE;
-    }
-    *objeto = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++referencias_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const auto quedan = --referencias_;
-    if (quedan == 0) delete this;
-    return quedan;
-  }
-
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* exterior, REFIID iid, void** objeto) override {
     return Proteger([&] {
       if (objeto == nullptr) return E_POINTER;
@@ -45,19 +29,18 @@ class FabricaConnect final : public IClassFactory {
     return S_OK;
   }
 
- private:
-  ULONG referencias_ = 1;
+ protected:
+  IUnknown* Interfaz(REFIID iid) noexcept override {
+    if (iid == IID_IUnknown || iid == IID_IClassFactory) return static_cast<IClassFactory*>(this);
+    return nullptr;
+  }
 };
 
 }  // namespace
 
 HRESULT CrearFabricaConnect(REFIID iid, void** fabrica) {
-  return Proteger([&] {
-    auto* nueva = new FabricaConnect;
-    const auto resultado = nueva->QueryInterface(iid, fabrica);
-    nueva->Release();
-    return resultado;
-  });
+  return Proteger(
+      [&] { return com::NuevoObjetoPropio<FabricaConnect>()->QueryInterface(iid, fabrica); });
 }
 
 }  // namespace quillora::complemento

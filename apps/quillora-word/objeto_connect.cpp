@@ -7,6 +7,7 @@
 #include "despacho_interfaces.h"
 #include "hresult.h"
 #include "modulo.h"
+#include "objeto_com_propio.h"
 #include "procesos_windows.h"
 #include "quillora_word_idl.h"
 #include "registro_windows.h"
@@ -29,7 +30,8 @@ std::shared_ptr<void> Retener(IDispatch* objeto) {
 
 // The COM face of the add-in: Word drives quillora::Connect through IDTExtensibility2, and
 // scripts reach both interfaces by name through IDispatch.
-class ObjetoConnect final : public IConnect, public ::IDTExtensibility2, public ISupportErrorInfo {
+class ObjetoConnect final
+    : public com::ObjetoComPropio<IConnect, ::IDTExtensibility2, ISupportErrorInfo> {
  public:
   explicit ObjetoConnect(std::shared_ptr<ui::Servicios> servicios)
       : servicios_(std::move(servicios)),
@@ -38,32 +40,7 @@ class ObjetoConnect final : public IConnect, public ::IDTExtensibility2, public 
                    {IID_IDTExtensibility2, static_cast<::IDTExtensibility2*>(this)}}) {
     ObjetoCreado();
   }
-  ~ObjetoConnect() { ObjetoDestruido(); }
-  ObjetoConnect(const ObjetoConnect&) = delete;
-  ObjetoConnect& operator=(const ObjetoConnect&) = delete;
-
-  // IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objeto) override {
-    if (objeto == nullptr) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IConnect) {
-      *objeto = static_cast<IConnect*>(this);
-    } else if (iid == IID_IDTExtensibility2) {
-      *objeto = static_cast<::IDTExtensibility2*>(this);
-    } else if (iid == IID_ISupportErrorInfo) {
-      *objeto = static_cast<ISupportErrorInfo*>(this);
-    } else {
-      *objeto = nullptr;
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++referencias_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const auto quedan = --referencias_;
-    if (quedan == 0) delete this;
-    return quedan;
-  }
+  ~ObjetoConnect() override { ObjetoDestruido(); }
 
   // IDispatch
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* cuantas) override {
@@ -121,6 +98,16 @@ class ObjetoConnect final : public IConnect, public ::IDTExtensibility2, public 
     return Proteger([&] { connect_.OnBeginShutdown(kSinArgumentos); });
   }
 
+ protected:
+  IUnknown* Interfaz(REFIID iid) noexcept override {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IConnect) {
+      return static_cast<IConnect*>(this);
+    }
+    if (iid == IID_IDTExtensibility2) return static_cast<::IDTExtensibility2*>(this);
+    if (iid == IID_ISupportErrorInfo) return static_cast<ISupportErrorInfo*>(this);
+    return nullptr;
+  }
+
  private:
   std::shared_ptr<ui::Servicios> servicios_;
   win32::RegistroWindows registro_;
@@ -128,7 +115,6 @@ class ObjetoConnect final : public IConnect, public ::IDTExtensibility2, public 
   win32::ProcesosWindows procesos_;
   Connect connect_;
   DespachoInterfaces despacho_;
-  ULONG referencias_ = 1;
 };
 
 }  // namespace
@@ -137,10 +123,7 @@ HRESULT CrearConnect(std::shared_ptr<ui::Servicios> servicios, REFIID iid, void*
   return Proteger([&] {
     if (objeto == nullptr) return E_POINTER;
     *objeto = nullptr;
-    auto* connect = new ObjetoConnect(std::move(servicios));
-    const auto resultado = connect->QueryInterface(iid, objeto);
-    connect->Release();
-    return resultado;
+    return com::NuevoObjetoPropio<ObjetoConnect>(std::move(servicios))->QueryInterface(iid, objeto);
   });
 }
 
