@@ -3,9 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-
 #include "aplicacion_com.h"
 #include "memory_application.h"
 #include "prueba_com.h"
@@ -20,20 +17,10 @@ namespace {
 using ComApplicationTest = PruebaCom;
 using ::testing::HasSubstr;
 
-std::string Mensaje(const std::function<void()>& paso) {
-  try {
-    paso();
-  } catch (const word::HostError& error) {
-    return error.what();
-  }
-  ADD_FAILURE() << "no ha fallado";
-  return {};
-}
-
 TEST_F(ComApplicationTest, DocumentsAndActiveDocument) {
   EXPECT_EQ(app_->GetDocuments()->Count(), 0);
   // Word's own description reaches the message, with the member and Word's error code.
-  const auto mensaje = Mensaje([&] { app_->GetActiveDocument(); });
+  const auto mensaje = MensajeDeFallo([&] { app_->GetActiveDocument(); });
   EXPECT_THAT(mensaje, HasSubstr("«ActiveDocument»"));
   EXPECT_THAT(mensaje, HasSubstr("no hay ningún documento abierto"));
   EXPECT_THAT(mensaje, HasSubstr("0x800A1066"));
@@ -50,7 +37,7 @@ TEST_F(ComApplicationTest, DocumentsAndActiveDocument) {
   EXPECT_EQ(activo->Range()->GetParent(), activo);
 
   word_.Memoria().FailDocumentCount(true);
-  EXPECT_THAT(Mensaje([&] { app_->GetDocuments()->Count(); }),
+  EXPECT_THAT(MensajeDeFallo([&] { app_->GetDocuments()->Count(); }),
               HasSubstr("No se han podido contar los documentos abiertos"));
 }
 

@@ -77,13 +77,9 @@ TEST_F(ComCommandBarsTest, BarsByNameAndPosition) {
   EXPECT_EQ(barras->Item("tEXT"), texto);
   EXPECT_EQ(barras->Item(1), texto);
   EXPECT_EQ(texto->GetName(), "Text");
-  try {
-    barras->Item("Quillora");
-    FAIL() << "no ha fallado";
-  } catch (const word::HostError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("«Item»"));
-    EXPECT_THAT(error.what(), HasSubstr("\"Quillora\""));
-  }
+  const auto sinBarra = MensajeDeFallo([&] { barras->Item("Quillora"); });
+  EXPECT_THAT(sinBarra, HasSubstr("«Item»"));
+  EXPECT_THAT(sinBarra, HasSubstr("\"Quillora\""));
 
   const auto barra = barras->Add("Quillora", 1, false, true);
   EXPECT_EQ(barras->Count(), cuantas + 1);
@@ -155,13 +151,9 @@ TEST_F(ComCommandBarsTest, PictureAndMaskFromBitmapFiles) {
   EXPECT_EQ(imagen->alto, 15);
   EXPECT_EQ(word_.MascaraDe("Quillora", 1)->alto, 16);
 
-  try {
-    boton->SetPicture({imagenes.Ruta("Falta.bmp")});
-    FAIL() << "no ha fallado";
-  } catch (const word::HostError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("Falta.bmp"));
-    EXPECT_THAT(error.what(), HasSubstr("no existe"));
-  }
+  const auto sinImagen = MensajeDeFallo([&] { boton->SetPicture({imagenes.Ruta("Falta.bmp")}); });
+  EXPECT_THAT(sinImagen, HasSubstr("Falta.bmp"));
+  EXPECT_THAT(sinImagen, HasSubstr("no existe"));
   EXPECT_THROW(boton->SetMask({imagenes.Escribir("Texto.bmp", "no es una imagen")}),
                word::HostError);
   EXPECT_EQ(word_.MascaraDe("Quillora", 1)->alto, 16);

@@ -51,12 +51,8 @@ TEST_F(ComCommentTest, AddReadAndDelete) {
   EXPECT_EQ(comentarios->Count(), 1);
   EXPECT_EQ(comentarios->Item(1)->GetInitial(), "QKV");
   // The same comment reached another way is deleted too.
-  try {
-    otro->GetAuthor();
-    FAIL() << "no ha fallado";
-  } catch (const word::HostError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("El comentario se ha eliminado"));
-  }
+  EXPECT_THAT(MensajeDeFallo([&] { otro->GetAuthor(); }),
+              HasSubstr("El comentario se ha eliminado"));
 }
 
 TEST_F(ComCommentTest, SelectionComments) {

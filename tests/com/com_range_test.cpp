@@ -70,13 +70,9 @@ TEST_F(ComRangeTest, ClosedDocumentFails) {
   const auto memoria = word_.AbrirDocumento({"uno"});
   const auto rango = app_->GetActiveDocument()->Range();
   word_.CerrarDocumento(memoria);
-  try {
-    rango->GetText();
-    FAIL() << "no ha fallado";
-  } catch (const word::HostError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("«Text»"));
-    EXPECT_THAT(error.what(), HasSubstr("El documento está cerrado"));
-  }
+  const auto mensaje = MensajeDeFallo([&] { rango->GetText(); });
+  EXPECT_THAT(mensaje, HasSubstr("«Text»"));
+  EXPECT_THAT(mensaje, HasSubstr("El documento está cerrado"));
 }
 
 }  // namespace

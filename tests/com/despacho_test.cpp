@@ -3,9 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-
 #include "prueba_com.h"
 #include "word/host_error.h"
 
@@ -15,19 +12,9 @@ namespace {
 using ComDespachoTest = PruebaCom;
 using ::testing::HasSubstr;
 
-std::string Mensaje(const std::function<void()>& paso) {
-  try {
-    paso();
-  } catch (const word::HostError& error) {
-    return error.what();
-  }
-  ADD_FAILURE() << "no ha fallado";
-  return {};
-}
-
 TEST_F(ComDespachoTest, FailuresNameTheMemberAndTheCode) {
   const Despacho aplicacion(word_.Aplicacion());
-  EXPECT_EQ(Mensaje([&] { aplicacion.Leer("Inexistente"); }),
+  EXPECT_EQ(MensajeDeFallo([&] { aplicacion.Leer("Inexistente"); }),
             "Word no reconoce el miembro «Inexistente» (0x80020006): el objeto no tiene ningún "
             "miembro con ese nombre");
   // Only the members that old versions lack are NotSupported.
@@ -40,13 +27,14 @@ TEST_F(ComDespachoTest, FailuresNameTheMemberAndTheCode) {
   } catch (const word::HostError&) {
   }
 
-  EXPECT_THAT(Mensaje([&] { aplicacion.Escribir("Documents", Variante::Entero(1)); }),
+  EXPECT_THAT(MensajeDeFallo([&] { aplicacion.Escribir("Documents", Variante::Entero(1)); }),
               HasSubstr("Word no ha podido escribir la propiedad «Documents» (0x80020003)"));
-  EXPECT_THAT(Mensaje([&] { aplicacion.Escribir("DisplayScreenTips", Variante::Texto("quizá")); }),
-              HasSubstr("(0x80020005): un argumento no es del tipo esperado"));
-  EXPECT_THAT(Mensaje([&] { aplicacion.Llamar("Documents", {Variante::Entero(1)}); }),
+  EXPECT_THAT(
+      MensajeDeFallo([&] { aplicacion.Escribir("DisplayScreenTips", Variante::Texto("quizá")); }),
+      HasSubstr("(0x80020005): un argumento no es del tipo esperado"));
+  EXPECT_THAT(MensajeDeFallo([&] { aplicacion.Llamar("Documents", {Variante::Entero(1)}); }),
               HasSubstr("Word no ha podido ejecutar el método «Documents» (0x80020003)"));
-  EXPECT_THAT(Mensaje([&] { aplicacion.Leer("Documents").Texto(); }),
+  EXPECT_THAT(MensajeDeFallo([&] { aplicacion.Leer("Documents").Texto(); }),
               HasSubstr("Word ha devuelto un valor de un tipo inesperado en «Documents»"));
 }
 
@@ -66,7 +54,7 @@ TEST_F(ComDespachoTest, NamedAndOmittedArguments) {
   EXPECT_EQ(barra.LlamarConNombre("FindControl", "Tag", Variante::Texto("otro")).Objeto(), nullptr);
   EXPECT_THROW(barra.LlamarConNombre("FindControl", "Etiqueta", Variante::Texto("qkvAyuda")),
                word::HostError);
-  EXPECT_THAT(Mensaje([&] { barra.LlamarConNombre("FindControl", "Etiqueta", Variante()); }),
+  EXPECT_THAT(MensajeDeFallo([&] { barra.LlamarConNombre("FindControl", "Etiqueta", Variante()); }),
               HasSubstr("«FindControl(Etiqueta)»"));
   EXPECT_EQ(barras.Item(Variante::Texto("quillora")).Objeto().Get(), barra.Objeto());
 }

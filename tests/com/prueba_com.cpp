@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "aplicacion_com.h"
+#include "word/host_error.h"
 
 namespace quillora::com {
 
@@ -29,6 +30,16 @@ void PruebaCom::TearDown() {
   EXPECT_EQ(word_.ObjetosVivos(), 1) << "objetos COM sin liberar";
   EXPECT_EQ(word_.SumiderosEventos(), 0);
   EXPECT_EQ(word_.SumiderosClick(), 0);
+}
+
+std::string MensajeDeFallo(const std::function<void()>& paso) {
+  try {
+    paso();
+  } catch (const word::HostError& error) {
+    return error.what();
+  }
+  ADD_FAILURE() << "no ha fallado";
+  return {};
 }
 
 }  // namespace quillora::com

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "word/application.h"
 #include "word_falso.h"
@@ -25,5 +27,9 @@ class PruebaComAntigua : public PruebaCom {
  protected:
   PruebaComAntigua() : PruebaCom(word_falso::Opciones::OfficeAntiguo()) {}
 };
+
+// The message of the word::HostError that `paso` throws; a failure of the test when it throws
+// none.
+std::string MensajeDeFallo(const std::function<void()>& paso);
 
 }  // namespace quillora::com
