@@ -21,19 +21,34 @@ add_library(nlohmann_json INTERFACE)
 target_include_directories(nlohmann_json SYSTEM INTERFACE ${cabeceras_nlohmann})
 add_library(nlohmann_json::nlohmann_json ALIAS nlohmann_json)
 
-set(herramientas ${PROJECT_BINARY_DIR}/herramientas)
-ExternalProject_Add(herramientas_host
-  SOURCE_DIR ${PROJECT_SOURCE_DIR}
-  BINARY_DIR ${herramientas}
-  CMAKE_ARGS -DQUILLORA_SOLO_HERRAMIENTAS=ON -DCMAKE_BUILD_TYPE=Release
-             -DCMAKE_TOOLCHAIN_FILE= -DCMAKE_CXX_COMPILER=c++
-  BUILD_COMMAND ${CMAKE_COMMAND} --build ${herramientas}
-                --target generar_diccionario dibujar_botones claves_muestra
-  INSTALL_COMMAND ""
-  BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS ${herramientas}/tools/diccionario/generar_diccionario
-                   ${herramientas}/tools/botones/dibujar_botones
-                   ${herramientas}/tools/diccionario/claves_muestra)
+# A build of this tree for the build machine may lend its generators (CI's default build does);
+# otherwise they get a small build of their own.
+set(QUILLORA_HERRAMIENTAS_DE "" CACHE PATH
+    "Build folder of this project for the build machine whose generators the build runs")
+set(generadores generar_diccionario dibujar_botones claves_muestra)
+if(QUILLORA_HERRAMIENTAS_DE)
+  set(herramientas ${QUILLORA_HERRAMIENTAS_DE})
+  add_custom_target(herramientas_host
+    COMMAND ${CMAKE_COMMAND} --build ${herramientas} --target ${generadores}
+    BYPRODUCTS ${herramientas}/tools/diccionario/generar_diccionario
+               ${herramientas}/tools/botones/dibujar_botones
+               ${herramientas}/tools/diccionario/claves_muestra
+    COMMENT "Compilando los generadores en ${herramientas}"
+    VERBATIM)
+else()
+  set(herramientas ${PROJECT_BINARY_DIR}/herramientas)
+  ExternalProject_Add(herramientas_host
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${herramientas}
+    CMAKE_ARGS -DQUILLORA_SOLO_HERRAMIENTAS=ON -DCMAKE_BUILD_TYPE=Release
+               -DCMAKE_TOOLCHAIN_FILE= -DCMAKE_CXX_COMPILER=c++
+    BUILD_COMMAND ${CMAKE_COMMAND} --build ${herramientas} --target ${generadores}
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${herramientas}/tools/diccionario/generar_diccionario
+                     ${herramientas}/tools/botones/dibujar_botones
+                     ${herramientas}/tools/diccionario/claves_muestra)
+endif()
 set(QUILLORA_GENERAR_DICCIONARIO ${herramientas}/tools/diccionario/generar_diccionario)
 set(QUILLORA_GENERAR_DICCIONARIO_DEPENDE herramientas_host ${QUILLORA_GENERAR_DICCIONARIO})
 set(QUILLORA_DIBUJAR_BOTONES ${herramientas}/tools/botones/dibujar_botones)
