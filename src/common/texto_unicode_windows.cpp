@@ -119,6 +119,9 @@ std::u32string CodePoints(std::string_view utf8) {
 
 void AnadirUtf8(std::string& destino, char32_t c) { destino += Utf8(Unidades(c)); }
 
+// The system classifies UTF-16 units: a character beyond the first plane is judged by its
+// leading surrogate, so it counts as punctuation. Word itself makes the word units on Windows;
+// only the in-memory Word asks this there.
 bool EsLetraMarcaONumero(char32_t c) {
   const auto unidades = Unidades(c);
   WORD tipo1[2] = {};
