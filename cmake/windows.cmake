@@ -82,16 +82,21 @@ if(QUILLORA_BUILD_TESTS)
   add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   include(GoogleTest)
 
-  # quillora_test(NAME SOURCES ... LIBS ...): a test program run under Wine, its cases registered
-  # with CTest one by one when the tests run.
+  # quillora_test(NAME SOURCES ... LIBS ... [RESOURCE_LOCK NAME]): a test program run under Wine,
+  # its cases registered with CTest one by one when the tests run; cases holding one lock never
+  # run at the same time.
   function(quillora_test nombre)
-    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBS")
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "RESOURCE_LOCK" "SOURCES;LIBS")
+    set(bloqueo)
+    if(ARG_RESOURCE_LOCK)
+      set(bloqueo RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+    endif()
     add_executable(${nombre} ${ARG_SOURCES})
     target_link_libraries(${nombre} PRIVATE ${ARG_LIBS} gtest gtest_main)
     target_include_directories(${nombre} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     # The build machine's ODBC driver manager, reached through Wine, reads no account settings.
     gtest_discover_tests(${nombre} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300
-                         PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT ODBCINI=/dev/null)
+                         PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT ODBCINI=/dev/null ${bloqueo})
   endfunction()
 
   add_subdirectory(tests/windows)

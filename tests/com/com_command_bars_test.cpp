@@ -26,12 +26,14 @@ std::shared_ptr<word::CommandBarControl> Boton(const std::shared_ptr<word::Comma
   return barra->GetControls()->Add(argumentos);
 }
 
-// A 24-bit bitmap file of the given size, in a folder with an accent in its name.
+// A 24-bit bitmap file of the given size, in a folder with an accent in its name, of this
+// process alone: test programs run side by side.
 class Imagenes {
  public:
   Imagenes()
       : carpeta_(std::filesystem::temp_directory_path() /
-                 std::filesystem::path(u8"imágenes-quillora")) {
+                 (std::filesystem::path(u8"imágenes-quillora-") +=
+                  std::to_string(GetCurrentProcessId()))) {
     std::filesystem::create_directories(carpeta_);
   }
   ~Imagenes() { std::filesystem::remove_all(carpeta_); }
