@@ -1,14 +1,13 @@
 # The Windows build: the core, the Word add-in DLL and its tests, cross-built with MinGW-w64
 # (cmake/mingw-w64-x86_64.cmake) and run under Wine. ICU and unixODBC give way to the system's
 # own case mapping, collation and ODBC; the generators the build runs are built for the build
-# machine in a build of their own.
+# machine.
 include(ExternalProject)
 
 # MinGW's GCC 12 at -O3 reports std::string copies as overlapping (-Wrestrict) where they are not.
 string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 
-add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX
-                        WIN32_LEAN_AND_MEAN)
+add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 NOMINMAX WIN32_LEAN_AND_MEAN)
 
 # nlohmann-json is header-only: its headers are taken from the build machine, alone, so that no
 # other header of the build machine's /usr/include can reach the Windows compiler.
