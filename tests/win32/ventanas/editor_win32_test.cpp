@@ -9,6 +9,7 @@
 #include "editor/frm_entrada.h"
 #include "editor/frm_entradas.h"
 #include "editor/frm_sustituto.h"
+#include "lectura.h"
 #include "mano.h"
 #include "origen_wine.h"
 #include "servicios_win32.h"
@@ -28,16 +29,6 @@ class EditorWin32Test : public ::testing::Test {
 
   static int Filas(HWND lista) {
     return static_cast<int>(SendMessageW(lista, LVM_GETITEMCOUNT, 0, 0));
-  }
-  static std::string Celda(HWND lista, int fila, int columna) {
-    wchar_t texto[128] = {};
-    LVITEMW item{};
-    item.iSubItem = columna;
-    item.pszText = texto;
-    item.cchTextMax = 128;
-    SendMessageW(lista, LVM_GETITEMTEXTW, static_cast<WPARAM>(fila),
-                 reinterpret_cast<LPARAM>(&item));
-    return Estrecho(texto);
   }
   static std::string Elegido(HWND combo) {
     const auto posicion = SendMessageW(combo, CB_GETCURSEL, 0, 0);
@@ -131,8 +122,8 @@ TEST_F(EditorWin32Test, LaEntradaMuestraSusDatosCopiaLaSugerenciaYAnadeUnaAltern
     EXPECT_EQ(Texto(Ventana(ventana.RTBEtimologia)), "Se usa por «persona».");
     const HWND lista = Ventana(ventana.lvSustitutos);
     ASSERT_EQ(Filas(lista), 2);
-    EXPECT_EQ(Celda(lista, 0, 0), "persona");
-    EXPECT_EQ(Celda(lista, 0, 1), "en general");
+    EXPECT_EQ(CeldaDeLista(lista, 0, 0), "persona");
+    EXPECT_EQ(CeldaDeLista(lista, 0, 1), "en general");
 
     Pulsar(Ventana(ventana.cmdCopiar));
     EXPECT_EQ(servicios.GetPortapapeles(),
@@ -143,7 +134,7 @@ TEST_F(EditorWin32Test, LaEntradaMuestraSusDatosCopiaLaSugerenciaYAnadeUnaAltern
     // The list's pop-up menu opens the alternative editor over this window.
     ClicDerecho(lista);
     ASSERT_EQ(Filas(lista), 3);
-    EXPECT_EQ(Celda(lista, 0, 0), "gente");
+    EXPECT_EQ(CeldaDeLista(lista, 0, 0), "gente");
     EXPECT_TRUE(IsWindowEnabled(hwnd));
     Pulsar(Ventana(ventana.cmdCancelar));
   });
@@ -174,7 +165,7 @@ TEST_F(EditorWin32Test, ElNavegadorBuscaYAbreElEditorDeLaEntradaConSuTemporizado
     EXPECT_EQ(Texto(hwnd), "Quillora");
     const HWND entradas = Ventana(ventana.lvEntradas);
     EXPECT_EQ(Filas(entradas), 4);
-    EXPECT_EQ(Celda(entradas, 0, 0), "hombre");  // sorted by text
+    EXPECT_EQ(CeldaDeLista(entradas, 0, 0), "hombre");  // sorted by text
     EXPECT_EQ(Texto(Ventana(ventana.lbNumeroEntradas)), "4 elementos");
     EXPECT_EQ(Elegido(Ventana(ventana.imcMorfologia)), "<Ninguno>");
     EXPECT_FALSE(IsWindowVisible(Ventana(ventana.lvBusqueda)));

@@ -12,6 +12,7 @@
 
 #include "formulario_prueba.h"
 #include "imagenes.h"
+#include "lectura.h"
 #include "mano.h"
 #include "ventanas_prueba.h"
 
@@ -112,16 +113,7 @@ TEST_F(ServiciosWin32Test, LaListaMuestraFilasYColumnasOrdenaPorLaCabeceraYLleva
   mano.Elegir(2);  // "Quitar" of the pop-up menu
   Mostrar([&](HWND) {
     const HWND lista = Ventana(formulario.lvFilas);
-    const auto celda = [&](int fila, int columna) {
-      wchar_t texto[64] = {};
-      LVITEMW item{};
-      item.iSubItem = columna;
-      item.pszText = texto;
-      item.cchTextMax = 64;
-      SendMessageW(lista, LVM_GETITEMTEXTW, static_cast<WPARAM>(fila),
-                   reinterpret_cast<LPARAM>(&item));
-      return Estrecho(texto);
-    };
+    const auto celda = [&](int fila, int columna) { return CeldaDeLista(lista, fila, columna); };
     const HWND cabecera = reinterpret_cast<HWND>(SendMessageW(lista, LVM_GETHEADER, 0, 0));
     const auto imagen = [&](int columna) {
       HDITEMW item{};
