@@ -2,7 +2,8 @@
 
 #ifdef _WIN32
 #include <process.h>
-#include <windows.h>
+
+#include "origen_wine.h"
 #else
 #include <unistd.h>
 #endif
@@ -41,15 +42,7 @@ std::string Unico() {
 // manager: it opens Unix paths, which Wine gives for a Windows one.
 std::string RutaParaElControlador(const std::filesystem::path& ruta) {
 #ifdef _WIN32
-  using RutaUnix = char*(__cdecl*)(const wchar_t*);
-  const auto convertir = reinterpret_cast<RutaUnix>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (convertir == nullptr) return ruta.string();
-  char* unix = convertir(ruta.wstring().c_str());
-  if (unix == nullptr) return ruta.string();
-  std::string resultado(unix);
-  HeapFree(GetProcessHeap(), 0, unix);
-  return resultado;
+  return win32::RutaUnix(ruta);
 #else
   return ruta.string();
 #endif

@@ -25,15 +25,6 @@ Funcion DeWine(const char* nombre) {
   return funcion;
 }
 
-std::string RutaUnix(const std::filesystem::path& ruta) {
-  const auto convertir = DeWine<char*(CDECL*)(const wchar_t*)>("wine_get_unix_file_name");
-  char* unix = convertir(ruta.wstring().c_str());
-  if (unix == nullptr) throw std::runtime_error("No hay ruta de Unix para " + ruta.string());
-  std::string resultado = unix;
-  HeapFree(GetProcessHeap(), 0, unix);
-  return resultado;
-}
-
 std::filesystem::path RutaWindows(const std::string& unix) {
   const auto convertir = DeWine<wchar_t*(CDECL*)(const char*)>("wine_get_dos_file_name");
   wchar_t* dos = convertir(unix.c_str());
@@ -44,6 +35,15 @@ std::filesystem::path RutaWindows(const std::string& unix) {
 }
 
 }  // namespace
+
+std::string RutaUnix(const std::filesystem::path& ruta) {
+  const auto convertir = DeWine<char*(CDECL*)(const wchar_t*)>("wine_get_unix_file_name");
+  char* unix = convertir(ruta.wstring().c_str());
+  if (unix == nullptr) throw std::runtime_error("No hay ruta de Unix para " + ruta.string());
+  std::string resultado = unix;
+  HeapFree(GetProcessHeap(), 0, unix);
+  return resultado;
+}
 
 OrigenWine::OrigenWine(const DiccionarioMuestra& diccionario) {
   char odbcini[MAX_PATH] = {};

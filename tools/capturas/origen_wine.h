@@ -13,6 +13,9 @@ class Conexion;
 
 namespace quillora::win32 {
 
+// The Unix path Wine gives a Windows one: what the build machine's ODBC drivers open.
+std::string RutaUnix(const std::filesystem::path& ruta);
+
 // The data source "Quillora" on a new SQLite database holding the dictionary, for the life of the
 // object, for programs run under Wine. There the build machine's ODBC driver manager answers: the
 // data source is written into the odbc.ini that the environment's ODBCINI names (Wine hands its
